@@ -1,0 +1,54 @@
+#include "cli/dialog_fields.h"
+
+#include "cli/field_text.h"
+#include "config/cache_config.h"
+#include "config/choice_names.h"
+#include "config/validation.h"
+#include "engine/simulation_driver.h"
+
+#include <span>
+
+namespace {
+
+std::int32_t readSigned(const std::string& text) {
+    // The 32-bit number is kept as it is: above 2147483647 it reads as negative.
+    return static_cast<std::int32_t>(readFieldNumber(text).value);
+}
+
+// A list's selection, and its item's text into the name buffer when there is one.
+std::int32_t storeSelection(std::int32_t selection, std::span<const wchar_t* const> texts, wchar_t* name) {
+    if (selection >= 0 && static_cast<std::size_t>(selection) < texts.size()) {
+        storeName(name, texts[static_cast<std::size_t>(selection)]);
+    }
+    return selection;
+}
+
+} // namespace
+
+void applyDialogFields(const DialogFields& fields) {
+    CacheConfig& config = cacheConfig;
+    config.ramSizeMb = readSigned(fields.ram);
+    config.cacheSizeKb = readSigned(fields.cache);
+    config.blockSizeBytes = readSigned(fields.block);
+    config.setCount = readSigned(fields.sets);
+    config.iterationCount = readSigned(fields.iterations);
+    for (std::size_t i = 0; i < fields.addresses.size(); ++i) {
+        const FieldNumber address = readFieldNumber(fields.addresses[i]);
+        config.addressSequence[i] = address.value;
+        config.addressEntered[i] = address.entered ? 1 : 0;
+    }
+    config.mappingMethod =
+        MappingMethod{storeSelection(fields.mapping, mappingMethodTexts, mappingMethodName)};
+    config.replacementPolicy =
+        ReplacementPolicy{storeSelection(fields.policy, replacementPolicyTexts, replacementPolicyName)};
+    config.workMode = WorkMode{storeSelection(fields.mode, workModeTexts, workModeName)};
+    validateConfiguration();
+    simulationStarted = 0;
+    resultsReady = 0;
+}
+
+void startSimulation() {
+    simulationStarted = 1;
+    runSimulation();
+    resultsReady = 1;
+}

@@ -1,0 +1,61 @@
+// tarvel_cache_text: performs what a user does in the Configuration dialog and prints what the console shows.
+
+#include "cli/dialog_fields.h"
+#include "cli/text_options.h"
+#include "config/cache_config.h"
+#include "config/choice_names.h"
+#include "engine/random_source.h"
+#include "report/status_report.h"
+
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr int exitInvalidConfiguration = 2;
+constexpr int exitUsage = 64;
+constexpr int exitOutputFailed = 74;
+
+int finish(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fputs("tarvel_cache_text: the report could not be written to standard output\n", stderr);
+        return exitOutputFailed;
+    }
+    return status;
+}
+
+int perform(const TextCommand& command) {
+    allocateNameBuffers();
+    if (command.seed) {
+        seedDeterministicRandom(*command.seed);
+    }
+    for (std::size_t run = 0; run < command.runs.size(); ++run) {
+        applyDialogFields(command.runs[run]);
+        if (cacheConfig.configErrors != 0) {
+            printStatusReport(stdout);
+            return finish(exitInvalidConfiguration);
+        }
+        startSimulation();
+        if (command.printEach || run + 1 == command.runs.size()) {
+            printStatusReport(stdout);
+        }
+    }
+    return finish(0);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const ParsedCommand parsed = parseTextCommand(arguments);
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "tarvel_cache_text: %s\n", parsed.error.c_str());
+        return exitUsage;
+    }
+    if (parsed.command.showHelp) {
+        std::fputs(textUsage, stdout);
+        return finish(0);
+    }
+    return perform(parsed.command);
+}

@@ -1,0 +1,214 @@
+#include "cli/text_options.h"
+
+#include "cli/field_text.h"
+#include "config/choice_names.h"
+
+#include <charconv>
+
+const char* const textUsage =
+    "Usage: tarvel_cache_text [options]\n"
+    "Performs what a user does in the Configuration dialog and prints the status report.\n"
+    "\n"
+    "Dialog fields (each value is the text typed into the field; an omitted field holds \"0\"):\n"
+    "  --ram TEXT          Dimensiune RAM (Mo)\n"
+    "  --cache TEXT        Dimensiune cache (ko)\n"
+    "  --block TEXT        Dimensiune bloc (o)\n"
+    "  --sets TEXT         Numar de seturi\n"
+    "  --iterations TEXT   Numar de iteratii\n"
+    "  --address TEXT      an address field; repeat up to 10 times to fill fields 0, 1, 2, ...\n"
+    "Lists (an omitted list has no selection):\n"
+    "  --mapping TEXT      \"directa\", \"asociativa\" or \"asociativa pe seturi\"\n"
+    "  --policy TEXT       \"FIFO\" or \"LRU\"\n"
+    "  --mode TEXT         \"individual\", \"secventa data\" or \"secventa aleatoare\"\n"
+    "Runs:\n"
+    "  --then              press \"Setare mod\" and START SIMULARE, then edit the fields named after it\n"
+    "                      (--address after --then fills fields again from field 0)\n"
+    "  --runs N            press \"Setare mod\" and START SIMULARE N times with the last values (default 1)\n"
+    "  --each              print the report after every START SIMULARE, not only after the last\n"
+    "  --seed N            make the random sequence reproducible\n"
+    "  --help              print this text\n"
+    "\n"
+    "Exit status: 0 after the report of the last run; 2 when a configuration is invalid (its error list is\n"
+    "printed); 64 for a usage error; 74 when the report cannot be written.\n";
+
+namespace {
+
+const char* const acceptedOptions = "--ram, --cache, --block, --sets, --iterations, --address, --mapping, "
+                                    "--policy, --mode, --then, --runs, --each, --seed, --help";
+
+bool sameText(std::string_view narrow, const wchar_t* wide) {
+    std::size_t i = 0;
+    for (; i < narrow.size(); ++i) {
+        if (wide[i] == L'\0' || static_cast<wchar_t>(static_cast<unsigned char>(narrow[i])) != wide[i]) {
+            return false;
+        }
+    }
+    return wide[i] == L'\0';
+}
+
+// The position of text among the list's items, or -1.
+template <std::size_t N> std::int32_t itemIndex(std::string_view text, const wchar_t* const (&items)[N]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (sameText(text, items[i])) {
+            return static_cast<std::int32_t>(i);
+        }
+    }
+    return -1;
+}
+
+template <typename Number> std::optional<Number> parseWhole(std::string_view text) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || text.empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+class ArgumentReader {
+  public:
+    explicit ArgumentReader(std::span<const std::string_view> arguments) : arguments_(arguments) {}
+
+    bool done() const { return next_ >= arguments_.size(); }
+    std::string_view take() { return arguments_[next_++]; }
+    std::optional<std::string_view> takeValue() {
+        if (done()) {
+            return std::nullopt;
+        }
+        return take();
+    }
+
+  private:
+    std::span<const std::string_view> arguments_;
+    std::size_t next_ = 0;
+};
+
+struct CommandBuilder {
+    TextCommand command;
+    DialogFields fields;
+    int addressesInRun = 0;
+    std::uint32_t repeats = 1;
+    std::string error;
+
+    bool fail(std::string message) {
+        error = std::move(message);
+        return false;
+    }
+
+    template <std::size_t N>
+    bool chooseItem(std::int32_t& selection, std::string_view option, std::string_view text,
+                    const wchar_t* const (&items)[N], const char* accepted) {
+        selection = itemIndex(text, items);
+        if (selection < 0) {
+            return fail(std::string(option) + " accepts " + accepted + ", not \"" + std::string(text) + "\"");
+        }
+        return true;
+    }
+
+    bool addAddress(std::string_view text) {
+        if (addressesInRun == addressFieldCount) {
+            return fail("at most 10 --address options are accepted in one run");
+        }
+        fields.addresses[static_cast<std::size_t>(addressesInRun++)] = std::string(text);
+        return true;
+    }
+
+    bool setRepeats(std::string_view text) {
+        const auto count = parseWhole<std::uint32_t>(text);
+        if (!count || *count < 1 || *count > maxRuns) {
+            return fail("--runs accepts a whole number from 1 to 1000000, not \"" + std::string(text) + "\"");
+        }
+        repeats = *count;
+        return true;
+    }
+
+    bool setSeed(std::string_view text) {
+        command.seed = parseWhole<std::uint64_t>(text);
+        if (!command.seed) {
+            return fail("--seed accepts a whole number from 0 to 18446744073709551615, not \"" +
+                        std::string(text) + "\"");
+        }
+        return true;
+    }
+
+    void pressAgain() {
+        command.runs.push_back(fields);
+        addressesInRun = 0;
+    }
+
+    bool applyValueOption(std::string_view option, std::string_view value) {
+        if (option == "--ram") {
+            fields.ram = value;
+        } else if (option == "--cache") {
+            fields.cache = value;
+        } else if (option == "--block") {
+            fields.block = value;
+        } else if (option == "--sets") {
+            fields.sets = value;
+        } else if (option == "--iterations") {
+            fields.iterations = value;
+        } else if (option == "--address") {
+            return addAddress(value);
+        } else if (option == "--mapping") {
+            return chooseItem(fields.mapping, option, value, mappingMethodTexts,
+                              "\"directa\", \"asociativa\" or \"asociativa pe seturi\"");
+        } else if (option == "--policy") {
+            return chooseItem(fields.policy, option, value, replacementPolicyTexts, "\"FIFO\" or \"LRU\"");
+        } else if (option == "--mode") {
+            return chooseItem(fields.mode, option, value, workModeTexts,
+                              "\"individual\", \"secventa data\" or \"secventa aleatoare\"");
+        } else if (option == "--runs") {
+            return setRepeats(value);
+        } else if (option == "--seed") {
+            return setSeed(value);
+        }
+        return true;
+    }
+};
+
+bool takesValue(std::string_view option) {
+    for (std::string_view known : {"--ram", "--cache", "--block", "--sets", "--iterations", "--address",
+                                   "--mapping", "--policy", "--mode", "--runs", "--seed"}) {
+        if (option == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool readArgument(ArgumentReader& reader, CommandBuilder& builder) {
+    const std::string_view option = reader.take();
+    if (option == "--then") {
+        builder.pressAgain();
+    } else if (option == "--each") {
+        builder.command.printEach = true;
+    } else if (option == "--help") {
+        builder.command.showHelp = true;
+    } else if (takesValue(option)) {
+        const auto value = reader.takeValue();
+        if (!value) {
+            return builder.fail(std::string(option) + " needs a value");
+        }
+        return builder.applyValueOption(option, *value);
+    } else {
+        return builder.fail("unknown option \"" + std::string(option) + "\"; accepted: " + acceptedOptions);
+    }
+    return true;
+}
+
+} // namespace
+
+ParsedCommand parseTextCommand(std::span<const std::string_view> arguments) {
+    ArgumentReader reader(arguments);
+    CommandBuilder builder;
+    while (!reader.done()) {
+        if (!readArgument(reader, builder)) {
+            return ParsedCommand{{}, builder.error};
+        }
+    }
+    builder.pressAgain();
+    for (std::uint32_t i = 1; i < builder.repeats; ++i) {
+        builder.command.runs.push_back(builder.fields);
+    }
+    return ParsedCommand{std::move(builder.command), {}};
+}

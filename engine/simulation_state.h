@@ -1,0 +1,67 @@
+#pragma once
+
+#include "config/capacities.h"
+
+#include <array>
+#include <cstdint>
+
+enum class BlockState : std::int32_t { Empty = 0, Loaded = 1, Replaced = 2 };
+
+// Cell colours of the cache panel, as Windows COLORREF values (0x00BBGGRR).
+inline constexpr std::uint32_t emptyBlockColor = 0xffffff;   // white: never filled since the reset
+inline constexpr std::uint32_t filledBlockColor = 0xe6d8ad;  // light blue
+inline constexpr std::uint32_t evictedBlockColor = 0xc1b6ff; // light pink: its contents were evicted at this step
+
+inline constexpr double hitOutcome = 0.0;
+inline constexpr double missOutcome = 1.0;
+
+// The state of every block slot after one step, indexed by cache block number.
+struct CacheSnapshot {
+    std::array<std::uint32_t, cacheBlockCapacity> lruRow{};
+    std::array<std::uint32_t, cacheBlockCapacity> blockTag{};
+    std::array<std::uint32_t, cacheBlockCapacity> loadStep{};
+    std::array<BlockState, cacheBlockCapacity> blockState{};
+    std::array<std::uint32_t, cacheBlockCapacity> blockColor{};
+
+    bool operator==(const CacheSnapshot&) const = default;
+};
+
+// What one step looked up.
+struct StepRecord {
+    std::uint32_t tag = 0;
+    std::uint32_t ramBlock = 0; // the address shifted right by wordBits, not masked
+
+    bool operator==(const StepRecord&) const = default;
+};
+
+// Results of the last run and what the engine remembers between runs. Step s of a sequence writes trace index
+// s; an individual run writes trace index 1 but its outcome to missFlag[0]. One instance serves the process.
+struct SimulationState {
+    std::int32_t previousMappingMethod = -2;
+    std::int32_t previousReplacementPolicy = -2;
+    std::int32_t previousWorkMode = -2;
+    std::int32_t regenerateRandomSequence = 1;
+    std::int32_t blocksPerSet = 0;
+    std::array<std::uint32_t, stepCapacity> randomSequence{};
+    std::array<double, stepCapacity> missFlag{};
+    std::array<double, stepCapacity> missRate{};
+    std::array<std::uint32_t, stepCapacity> wordOffset{};
+    std::array<std::uint32_t, stepCapacity> blockIndex{};
+    std::array<std::uint32_t, stepCapacity> setIndex{};
+    std::array<std::uint32_t, stepCapacity> tagValue{};
+    std::uint32_t addressBits = 0;
+    std::uint32_t wordBits = 0;
+    std::uint32_t blockBits = 0;
+    std::uint32_t setBits = 0;
+    std::uint32_t tagBits = 0;
+    std::int32_t simulationStep = 0;
+    std::array<CacheSnapshot, stepCapacity> snapshots{};
+    std::array<StepRecord, stepCapacity> stepRecords{};
+
+    bool operator==(const SimulationState&) const = default;
+};
+
+extern SimulationState simulationState;
+
+// Empties every snapshot, step record and outcome and restarts the step count. Touches nothing else.
+void resetSimulationState();

@@ -1,0 +1,128 @@
+// tarvel_cache_text run as its own process: what reaches standard output and standard error, and the exit code.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+Outcome runTextFrontEnd(const std::string& arguments) {
+    const std::string outPath = testing::TempDir() + "text_front_end.out";
+    const std::string errPath = testing::TempDir() + "text_front_end.err";
+    const std::string command =
+        std::string(TEXT_FRONT_END_PATH) + " " + arguments + " >" + outPath + " 2>" + errPath;
+    const int status = std::system(command.c_str());
+    return Outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(outPath), readFile(errPath)};
+}
+
+const std::string separator = "=====================================\n";
+const std::string workedExample =
+    "--ram 1 --cache 16 --block 1024 --mapping directa --mode individual --address 74565";
+
+TEST(TextFrontEnd, WorkedExamplePrintsTheFullReport) {
+    const Outcome outcome = runTextFrontEnd(workedExample);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.out, separator + "Simulator metode de mapare\na memoriei cache\n" + separator +
+                               "Dimensiune RAM: 1 (Mo)\nDimensiune Cache: 16 (ko)\nDimensiune Bloc: 1024 (o)\n"
+                               "Metoda de mapare: directa\nMod de lucru: individual\nAdresa RAM :\n"
+                               "74565 (12345) \n" +
+                               separator +
+                               "START SIMULARE\nNumar de blocuri in cache: 16\nMapare directa\n"
+                               "Pas simulare = 1\nNumar de biti adresa virtuala: 20\nNumar de biti cuvint: 10\n"
+                               "Numar de biti bloc: 4\nNumar de biti tag: 6\nCuvint = 837 (345)\n"
+                               "Bloc = 8 (8)\nTag = 4 (4)\nBloc RAM = 72 (48)\nCache miss !\n");
+}
+
+TEST(TextFrontEnd, SuccessiveIndividualRunsContinueOnTheSameCache) {
+    const Outcome outcome = runTextFrontEnd(workedExample + " --then --address 5000 --then --address 74565");
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_NE(outcome.out.find("Pas simulare = 3\n"), std::string::npos);
+    EXPECT_TRUE(outcome.out.ends_with("Cache hit !\n"));
+
+    const Outcome each = runTextFrontEnd(workedExample + " --runs 2 --each");
+    EXPECT_NE(each.out.find("Pas simulare = 1\n"), std::string::npos);
+    EXPECT_TRUE(each.out.ends_with("Pas simulare = 2\nNumar de biti adresa virtuala: 20\nNumar de biti cuvint: "
+                                   "10\nNumar de biti bloc: 4\nNumar de biti tag: 6\nCuvint = 837 (345)\n"
+                                   "Bloc = 8 (8)\nTag = 4 (4)\nBloc RAM = 72 (48)\nCache hit !\n"));
+}
+
+TEST(TextFrontEnd, InvalidConfigurationPrintsItsErrorsAndExitsTwo) {
+    const Outcome outcome = runTextFrontEnd("");
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_EQ(outcome.out, separator + "Configurare nevalida\n" + separator +
+                               "Dimensiune RAM = 0 Mo incorecta \nDimensiune cache = 0 ko incorecta \n"
+                               "Dimensiune bloc = 0 o incorecta \nIntroduceti metoda de mapare \n"
+                               "Introduceti mod de lucru \n");
+    EXPECT_EQ(outcome.err, "");
+}
+
+TEST(TextFrontEnd, UnreadableAddressFieldIsReportedNotRejected) {
+    const Outcome outcome = runTextFrontEnd(workedExample + " --address abc --address ''");
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_TRUE(outcome.out.ends_with("Adresa RAM [1] - peste limita maxima a RAM \n"
+                                      "Adresa RAM [2] - peste limita maxima a RAM \n"));
+}
+
+TEST(TextFrontEnd, HugeSizeIsStoredAsNegative) {
+    const Outcome outcome = runTextFrontEnd("--ram 4294967295 --cache 16 --block 1024 --mapping directa "
+                                            "--mode individual");
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_NE(outcome.out.find("Dimensiune RAM = -1 Mo incorecta \n"), std::string::npos);
+}
+
+TEST(TextFrontEnd, SeedMakesTheRandomSequenceReproducible) {
+    const std::string random = "--ram 1 --cache 16 --block 1024 --mapping asociativa --policy LRU "
+                               "--mode 'secventa aleatoare' --iterations 10 --seed 42";
+    const Outcome first = runTextFrontEnd(random);
+    const Outcome second = runTextFrontEnd(random);
+    EXPECT_EQ(first.exitCode, 0);
+    EXPECT_EQ(first.out, second.out);
+    EXPECT_NE(first.out.find("Secventa aleatoare\n"), std::string::npos);
+    EXPECT_NE(first.out, runTextFrontEnd(random + "3").out);
+}
+
+TEST(TextFrontEnd, UsageErrorsWriteOneLineOnStandardErrorOnly) {
+    for (const char* arguments : {"--mapping directe", "--bogus", "--runs 0", "--ram",
+                                  "--address 1 --address 2 --address 3 --address 4 --address 5 --address 6 "
+                                  "--address 7 --address 8 --address 9 --address 10 --address 11"}) {
+        const Outcome outcome = runTextFrontEnd(arguments);
+        EXPECT_EQ(outcome.exitCode, 64) << arguments;
+        EXPECT_EQ(outcome.out, "") << arguments;
+        ASSERT_FALSE(outcome.err.empty()) << arguments;
+        EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+        EXPECT_TRUE(outcome.err.starts_with("tarvel_cache_text: ")) << outcome.err;
+    }
+}
+
+TEST(TextFrontEnd, HelpGoesToStandardOutput) {
+    const Outcome outcome = runTextFrontEnd("--help");
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_TRUE(outcome.out.starts_with("Usage: tarvel_cache_text"));
+}
+
+TEST(TextFrontEnd, UnwritableOutputIsAFailure) {
+    const std::string command = std::string(TEXT_FRONT_END_PATH) + " " + workedExample + " >/dev/full 2>/dev/null";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 74);
+}
+
+} // namespace

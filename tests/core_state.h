@@ -1,0 +1,31 @@
+#pragma once
+
+#include "config/cache_config.h"
+
+#include <cstdint>
+#include <string>
+
+// Puts every process-wide record back into its start-up state, allocates the name buffers (empty) and
+// installs a reproducible random generator.
+void startFromStartup(std::uint64_t seed = 1);
+
+// A configuration as the dialog would store it after "Setare mod": the names follow the selections and every
+// address field counts as entered.
+struct ConfigSetup {
+    std::int32_t ramMb = 1;
+    std::int32_t cacheKb = 16;
+    std::int32_t blockBytes = 1024;
+    MappingMethod mapping = MappingMethod::Direct;
+    ReplacementPolicy policy = ReplacementPolicy::Fifo;
+    WorkMode mode = WorkMode::Individual;
+    std::int32_t sets = 0;
+    std::int32_t iterations = 0;
+};
+void applySetup(const ConfigSetup& setup);
+
+// "Setare mod" with the setup and the given addresses in fields 0.., then START SIMULARE; the configuration
+// must validate.
+void runWith(const ConfigSetup& setup, std::initializer_list<std::uint32_t> addresses);
+
+// What printStatusReport writes for the records as they are.
+std::string reportText();
