@@ -1,6 +1,6 @@
 #include "cli/dialog_fields.h"
 
-#include "cli/field_text.h"
+#include "config/field_text.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
 #include "config/validation.h"

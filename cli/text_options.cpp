@@ -1,6 +1,6 @@
 #include "cli/text_options.h"
 
-#include "cli/field_text.h"
+#include "config/field_text.h"
 #include "config/choice_names.h"
 
 #include <charconv>

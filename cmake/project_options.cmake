@@ -1,6 +1,7 @@
 # Warnings and sanitizers shared by every target of the project.
 function(tarvel_apply_options target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow)
+    target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Wpedantic -Wconversion
+                                             -Wsign-conversion -Wshadow>)
     if(TARVEL_WARNINGS_AS_ERRORS)
         target_compile_options(${target} PRIVATE -Werror)
     endif()

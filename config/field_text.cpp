@@ -1,4 +1,4 @@
-#include "cli/field_text.h"
+#include "config/field_text.h"
 
 namespace {
 

@@ -1,0 +1,16 @@
+#include "app/shell_state.h"
+
+HINSTANCE appInstance = nullptr;
+HWND mainWindow = nullptr;
+wchar_t windowTitle[shellTextChars] = {};
+wchar_t windowClassName[shellTextChars] = {};
+
+HWND configDialog = nullptr;
+std::int32_t configDialogCreated = 0;
+HWND helpDialog = nullptr;
+std::int32_t helpDialogCreated = 0;
+
+void repaintMainWindow() {
+    InvalidateRect(mainWindow, nullptr, TRUE);
+    UpdateWindow(mainWindow);
+}

@@ -1,0 +1,11 @@
+#include "app_harness.h"
+#include "runner_output.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    keepRunnerOutputOnOriginalStdout();
+    startApplication();
+    return RUN_ALL_TESTS();
+}
