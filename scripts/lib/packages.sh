@@ -1,7 +1,7 @@
 # Installs missing Debian packages. Sourced by the scripts in scripts/.
 
 native_packages=(g++ cmake make libgtest-dev libbenchmark-dev)
-windows_packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev googletest wine wine32:i386
+windows_packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev googletest wine wine32:i386 fonts-wine
                   wine64 xvfb xauth)
 
 # Prints the packages of the arguments that are not installed.

@@ -8,16 +8,26 @@ in_private_display() {
     xvfb-run -a -s "-screen 0 1600x1200x24 -nolisten tcp" "$@"
 }
 
-# start_fresh_wine PREFIX: a new Wine prefix with one wineserver kept up until stop_wine. There is no window
-# manager: Wine draws the window captions and frames itself and manages the windows itself, so that showing or
-# hiding a window never waits for a manager that does not exist. Wine's own services start here, with their
-# output discarded, so that they never hold a test's output open.
-start_fresh_wine() {
+# prepare_wine_prefix PREFIX: uses PREFIX, creating it on first use with Wine's own faces (Tahoma for the
+# dialogs, Marlett for the caption buttons) where the prefix looks for fonts first.
+prepare_wine_prefix() {
     export WINEPREFIX="$1"
-    rm -rf "$WINEPREFIX"
+    [ -d "$WINEPREFIX/drive_c/windows/Fonts" ] && return 0
     mkdir -p "$WINEPREFIX"
-    wineserver -p
     wineboot -i >/dev/null 2>&1
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+
+# start_fresh_wine PREFIX: a new prefix for a private X server, with one wineserver kept up until stop_wine.
+# Wine's own services start here with their output discarded, so that they never hold a test's output open.
+# There is no window manager: Wine draws the window captions and frames and manages the windows itself, so
+# that showing or hiding a window never waits for a manager that does not exist.
+start_fresh_wine() {
+    rm -rf "$1"
+    mkdir -p "$1"
+    export WINEPREFIX="$1"
+    wineserver -p
+    prepare_wine_prefix "$1"
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 }
