@@ -15,7 +15,9 @@ constexpr int mainWindowTop = 5;
 constexpr int mainWindowWidth = 920;
 constexpr int mainWindowHeight = 525;
 
-void onDestroy(HWND) { PostQuitMessage(0); }
+void onDestroy(HWND) {
+    PostQuitMessage(0);
+}
 
 // The client area is drawn afresh by the main view on every paint.
 void onPaint(HWND window) {
@@ -52,9 +54,9 @@ void registerMainWindowClass(HINSTANCE instance) {
 bool createMainWindow(HINSTANCE instance, int showCommand) {
     appInstance = instance;
     // A caption, a system menu and a minimise box: no sizing border and no maximise box.
-    const HWND window = CreateWindowExW(0, windowClassName, windowTitle, WS_SYSMENU | WS_MINIMIZEBOX,
-                                        CW_USEDEFAULT, 0, mainWindowWidth, mainWindowHeight, nullptr, nullptr,
-                                        instance, nullptr);
+    const HWND window =
+        CreateWindowExW(0, windowClassName, windowTitle, WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, 0,
+                        mainWindowWidth, mainWindowHeight, nullptr, nullptr, instance, nullptr);
     SetWindowPos(window, HWND_NOTOPMOST, mainWindowLeft, mainWindowTop, 0, 0, SWP_NOSIZE);
     mainWindow = window;
     allocateNameBuffers();

@@ -19,8 +19,8 @@ void moveTo(HWND dialog, POINT place) {
 // Creates the dialog once; while it exists every "Input" brings it back to its place with its contents kept.
 void showConfigurationDialog(HWND owner) {
     if (configDialogCreated == 0) {
-        configDialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_CONFIGURATION), owner,
-                                          configDialogProc, 0);
+        configDialog =
+            CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_CONFIGURATION), owner, configDialogProc, 0);
         configDialogCreated = 1;
     }
     moveTo(configDialog, configDialogPlace);

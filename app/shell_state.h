@@ -7,8 +7,8 @@
 // The shell's process-wide handles and flags, set once at start-up or by the menu commands.
 inline constexpr int shellTextChars = 100;
 
-extern HINSTANCE appInstance;              // every resource is loaded from it
-extern HWND mainWindow;                    // the window to repaint or to send commands to
+extern HINSTANCE appInstance; // every resource is loaded from it
+extern HWND mainWindow;       // the window to repaint or to send commands to
 extern wchar_t windowTitle[shellTextChars];
 extern wchar_t windowClassName[shellTextChars];
 

@@ -47,8 +47,8 @@ void runHundredSteps(benchmark::State& state, MappingMethod method, ReplacementP
 
 BENCHMARK_CAPTURE(runHundredSteps, given_direct, MappingMethod::Direct, ReplacementPolicy::Fifo,
                   WorkMode::GivenSequence);
-BENCHMARK_CAPTURE(runHundredSteps, given_associative_fifo, MappingMethod::Associative, ReplacementPolicy::Fifo,
-                  WorkMode::GivenSequence);
+BENCHMARK_CAPTURE(runHundredSteps, given_associative_fifo, MappingMethod::Associative,
+                  ReplacementPolicy::Fifo, WorkMode::GivenSequence);
 BENCHMARK_CAPTURE(runHundredSteps, given_associative_lru, MappingMethod::Associative, ReplacementPolicy::Lru,
                   WorkMode::GivenSequence);
 BENCHMARK_CAPTURE(runHundredSteps, given_set_associative_fifo, MappingMethod::SetAssociative,

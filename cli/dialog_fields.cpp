@@ -1,8 +1,8 @@
 #include "cli/dialog_fields.h"
 
-#include "config/field_text.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
+#include "config/field_text.h"
 #include "config/validation.h"
 #include "engine/simulation_driver.h"
 

@@ -1,7 +1,7 @@
 #include "cli/text_options.h"
 
-#include "config/field_text.h"
 #include "config/choice_names.h"
+#include "config/field_text.h"
 
 #include <charconv>
 

@@ -13,9 +13,15 @@ enum class WorkMode : std::int32_t { Individual = 0, RandomSequence = 1, GivenSe
 
 inline constexpr std::int32_t noSelection = -1;
 
-constexpr std::int32_t toInt(MappingMethod value) { return static_cast<std::int32_t>(value); }
-constexpr std::int32_t toInt(ReplacementPolicy value) { return static_cast<std::int32_t>(value); }
-constexpr std::int32_t toInt(WorkMode value) { return static_cast<std::int32_t>(value); }
+constexpr std::int32_t toInt(MappingMethod value) {
+    return static_cast<std::int32_t>(value);
+}
+constexpr std::int32_t toInt(ReplacementPolicy value) {
+    return static_cast<std::int32_t>(value);
+}
+constexpr std::int32_t toInt(WorkMode value) {
+    return static_cast<std::int32_t>(value);
+}
 
 // What the user asked the simulator to do, and the outcome of validating it. One instance serves the process.
 struct CacheConfig {

@@ -15,9 +15,13 @@
 
 namespace {
 
-void enableControl(HWND dialog, int id, bool enabled) { EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE); }
+void enableControl(HWND dialog, int id, bool enabled) {
+    EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE);
+}
 
-int addressFieldId(int field) { return IDC_ADDRESS_FIRST + field; }
+int addressFieldId(int field) {
+    return IDC_ADDRESS_FIRST + field;
+}
 
 std::int32_t selectionOf(HWND dialog, int listId) {
     return static_cast<std::int32_t>(SendDlgItemMessageW(dialog, listId, CB_GETCURSEL, 0, 0));
@@ -136,7 +140,8 @@ void readFields(HWND dialog) {
         config.addressEntered[k] = address.entered ? 1 : 0;
     }
     config.mappingMethod = MappingMethod{readSelection(dialog, IDC_MAPPING_LIST, mappingMethodName)};
-    config.replacementPolicy = ReplacementPolicy{readSelection(dialog, IDC_POLICY_LIST, replacementPolicyName)};
+    config.replacementPolicy =
+        ReplacementPolicy{readSelection(dialog, IDC_POLICY_LIST, replacementPolicyName)};
     config.workMode = WorkMode{readSelection(dialog, IDC_WORK_MODE_LIST, workModeName)};
 }
 

@@ -20,7 +20,9 @@ enum ConfigError : std::uint32_t {
     RamBlockCountInvalid = 0x400000,
 };
 
-constexpr std::uint32_t addressTooLargeBit(int field) { return std::uint32_t{AddressTooLarge} << field; }
+constexpr std::uint32_t addressTooLargeBit(int field) {
+    return std::uint32_t{AddressTooLarge} << field;
+}
 
 // Tests every rule against cacheConfig and records each fault as one bit of cacheConfig.configErrors. Changes
 // nothing else and is safe for any content of the record.

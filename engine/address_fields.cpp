@@ -11,7 +11,9 @@ std::uint32_t sizeLog2(std::int32_t size) {
     return static_cast<std::uint32_t>(std::bit_width(static_cast<std::uint32_t>(size))) - 1;
 }
 
-std::uint32_t addressBitsFor(std::int32_t ramSizeMb) { return sizeLog2(ramSizeMb) + 20; }
+std::uint32_t addressBitsFor(std::int32_t ramSizeMb) {
+    return sizeLog2(ramSizeMb) + 20;
+}
 
 void computeAddressWidths(MappingMethod method) {
     SimulationState& state = simulationState;

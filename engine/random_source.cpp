@@ -36,7 +36,9 @@ std::uint32_t drawRandomNumber() {
     return installedGenerator != nullptr ? installedGenerator() : drawSystemRandomNumber();
 }
 
-void installRandomGenerator(RandomGenerator generator) { installedGenerator = generator; }
+void installRandomGenerator(RandomGenerator generator) {
+    installedGenerator = generator;
+}
 
 void seedDeterministicRandom(std::uint64_t seed) {
     deterministicState = seed;

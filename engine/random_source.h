@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
-// The source of uniformly distributed 32-bit numbers behind the random address sequences. By default it is the
-// operating system's cryptographic generator; a test or the text front-end may install a reproducible one.
+// The source of uniformly distributed 32-bit numbers behind the random address sequences. By default it is
+// the operating system's cryptographic generator; a test or the text front-end may install a reproducible
+// one.
 using RandomGenerator = std::uint32_t (*)();
 
 std::uint32_t drawRandomNumber();

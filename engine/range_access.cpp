@@ -16,8 +16,9 @@ void accessCandidateRange(std::int32_t addressIndex, StepStart step, CandidateRa
         fillBlock(freeBlock, step.t, step.tag, BlockState::Loaded);
         return;
     }
-    const int victim = cacheConfig.replacementPolicy == ReplacementPolicy::Lru
-                           ? lruVictim(cache, range)
-                           : fifoVictim(cache, range, static_cast<std::uint32_t>(simulationState.simulationStep));
+    const int victim =
+        cacheConfig.replacementPolicy == ReplacementPolicy::Lru
+            ? lruVictim(cache, range)
+            : fifoVictim(cache, range, static_cast<std::uint32_t>(simulationState.simulationStep));
     fillBlock(victim, step.t, step.tag, BlockState::Replaced);
 }

@@ -6,13 +6,19 @@
 
 namespace {
 
-CacheSnapshot& snapshotAt(int t) { return simulationState.snapshots[static_cast<std::size_t>(t)]; }
+CacheSnapshot& snapshotAt(int t) {
+    return simulationState.snapshots[static_cast<std::size_t>(t)];
+}
 
-std::size_t slot(int block) { return static_cast<std::size_t>(block); }
+std::size_t slot(int block) {
+    return static_cast<std::size_t>(block);
+}
 
 } // namespace
 
-int usedBlockCount() { return std::clamp(cacheConfig.cacheBlockCount, 0, cacheBlockCapacity); }
+int usedBlockCount() {
+    return std::clamp(cacheConfig.cacheBlockCount, 0, cacheBlockCapacity);
+}
 
 void copySnapshot(int t) {
     if (t <= 0) {

@@ -2,7 +2,8 @@
 
 #include "engine/range_access.h"
 
-// The set field names a run of consecutive blocks; blocks of other sets are never compared, filled or evicted.
+// The set field names a run of consecutive blocks; blocks of other sets are never compared, filled or
+// evicted.
 void setAssociativeStep(std::int32_t addressIndex, std::int32_t traceOffset) {
     const StepStart step = startStep(addressIndex, traceOffset, MappingMethod::SetAssociative);
     if (cacheConfig.setCount <= 0) {
@@ -14,5 +15,6 @@ void setAssociativeStep(std::int32_t addressIndex, std::int32_t traceOffset) {
     if (first + simulationState.blocksPerSet > usedBlockCount()) {
         return; // likewise: a valid set count divides the cache into whole sets
     }
-    accessCandidateRange(addressIndex, step, CandidateRange{static_cast<int>(first), simulationState.blocksPerSet});
+    accessCandidateRange(addressIndex, step,
+                         CandidateRange{static_cast<int>(first), simulationState.blocksPerSet});
 }

@@ -95,8 +95,8 @@ void drawRandomSequence(std::uint32_t addressBits) {
     // 2^n - 1 in 32 bits: 2^32 keeps no low bits, so 32 bits give 4294967295.
     const std::uint32_t top = (addressBits >= 32 ? 0u : std::uint32_t{1} << addressBits) - 1;
     const std::uint32_t q = top >> 2;
-    const std::array<Quarter, 4> quarters{
-        Quarter{0, q}, Quarter{q, 2 * q - q}, Quarter{2 * q, 3 * q - 2 * q}, Quarter{3 * q, top - 3 * q}};
+    const std::array<Quarter, 4> quarters{Quarter{0, q}, Quarter{q, 2 * q - q}, Quarter{2 * q, 3 * q - 2 * q},
+                                          Quarter{3 * q, top - 3 * q}};
     const std::uint32_t chosen = drawRandomNumber() % 4;
     for (std::uint32_t& address : simulationState.randomSequence) {
         for (std::uint32_t k = 0; k < 4; ++k) {

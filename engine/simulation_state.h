@@ -8,9 +8,10 @@
 enum class BlockState : std::int32_t { Empty = 0, Loaded = 1, Replaced = 2 };
 
 // Cell colours of the cache panel, as Windows COLORREF values (0x00BBGGRR).
-inline constexpr std::uint32_t emptyBlockColor = 0xffffff;   // white: never filled since the reset
-inline constexpr std::uint32_t filledBlockColor = 0xe6d8ad;  // light blue
-inline constexpr std::uint32_t evictedBlockColor = 0xc1b6ff; // light pink: its contents were evicted at this step
+inline constexpr std::uint32_t emptyBlockColor = 0xffffff;  // white: never filled since the reset
+inline constexpr std::uint32_t filledBlockColor = 0xe6d8ad; // light blue
+inline constexpr std::uint32_t evictedBlockColor =
+    0xc1b6ff; // light pink: its contents were evicted at this step
 
 inline constexpr double hitOutcome = 0.0;
 inline constexpr double missOutcome = 1.0;

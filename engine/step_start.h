@@ -10,8 +10,8 @@ struct StepStart {
     std::uint32_t tag = 0;
 };
 
-// What every mapping step does first: compute the widths of the method, cut the address into its fields at the
-// step's trace index, count the step, and turn the blocks filled so far light blue.
+// What every mapping step does first: compute the widths of the method, cut the address into its fields at
+// the step's trace index, count the step, and turn the blocks filled so far light blue.
 StepStart startStep(std::int32_t addressIndex, std::int32_t traceOffset, MappingMethod method);
 
 // Stores the outcome of the access in missFlag[addressIndex].

@@ -22,8 +22,8 @@ constexpr int shortReportHeight = 535;
 // report reaches it however the process was started: with standard handles from a shell, with none from a
 // desktop, or with its output redirected to a file.
 void bindDescriptor(const wchar_t* device, int target, std::FILE* stream) {
-    const HANDLE handle = CreateFileW(device, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE handle = CreateFileW(device, GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return;
     }
@@ -36,7 +36,8 @@ void bindDescriptor(const wchar_t* device, int target, std::FILE* stream) {
         _dup2(descriptor, target);
         _close(descriptor);
     }
-    // The runtime marks a stream that had no handle at start-up as unusable; point it at its descriptor again.
+    // The runtime marks a stream that had no handle at start-up as unusable; point it at its descriptor
+    // again.
     stream->_file = target;
     std::clearerr(stream);
     std::setvbuf(stream, nullptr, _IONBF, 0);

@@ -16,10 +16,14 @@ namespace {
 
 const char* const separatorLine = "=====================================\n";
 
-void printSeparator(std::FILE* out) { std::fputs(separatorLine, out); }
+void printSeparator(std::FILE* out) {
+    std::fputs(separatorLine, out);
+}
 
 // "74565 (12345) \n": an address in decimal and in hexadecimal.
-void printAddress(std::FILE* out, std::uint32_t address) { std::fprintf(out, "%u (%x) \n", address, address); }
+void printAddress(std::FILE* out, std::uint32_t address) {
+    std::fprintf(out, "%u (%x) \n", address, address);
+}
 
 // "Tag = 4 (4)\n"
 void printField(std::FILE* out, const char* label, std::uint32_t value) {
@@ -49,7 +53,9 @@ void printNamedChoice(std::FILE* out, const char* label, const wchar_t* name) {
     std::fputs("\n", out);
 }
 
-bool has(std::uint32_t errors, std::uint32_t bit) { return (errors & bit) != 0; }
+bool has(std::uint32_t errors, std::uint32_t bit) {
+    return (errors & bit) != 0;
+}
 
 void printChoiceErrors(std::FILE* out, const CacheConfig& config, std::uint32_t errors) {
     if (has(errors, RamSizeInvalid)) {

@@ -46,7 +46,8 @@ void runWith(const ConfigSetup& setup, std::initializer_list<std::uint32_t> addr
     }
     validateConfiguration();
     if (cacheConfig.configErrors != 0) {
-        throw std::logic_error("test configuration does not validate: " + std::to_string(cacheConfig.configErrors));
+        throw std::logic_error("test configuration does not validate: " +
+                               std::to_string(cacheConfig.configErrors));
     }
     simulationStarted = 1;
     runSimulation();

@@ -15,7 +15,6 @@
 
 #include <cstdio>
 
-
 void startApplication() {
     if (mainWindow != nullptr) {
         return;
@@ -58,7 +57,9 @@ HWND openConfigurationDialog() {
     return configDialog;
 }
 
-void typeInto(int fieldId, const wchar_t* text) { setFieldText(configDialog, fieldId, text); }
+void typeInto(int fieldId, const wchar_t* text) {
+    setFieldText(configDialog, fieldId, text);
+}
 
 void choose(int listId, int item) {
     chooseItem(configDialog, listId, item);
@@ -75,7 +76,9 @@ void press(int buttonId) {
     pumpMessages();
 }
 
-bool isEnabled(int controlId) { return IsWindowEnabled(GetDlgItem(configDialog, controlId)) != FALSE; }
+bool isEnabled(int controlId) {
+    return IsWindowEnabled(GetDlgItem(configDialog, controlId)) != FALSE;
+}
 
 std::wstring fieldText(int controlId) {
     wchar_t text[64] = {};
@@ -83,7 +86,9 @@ std::wstring fieldText(int controlId) {
     return text;
 }
 
-std::vector<std::string> consoleLines() { return readConsoleLines(); }
+std::vector<std::string> consoleLines() {
+    return readConsoleLines();
+}
 
 std::vector<std::string> reportLines() {
     std::FILE* file = std::tmpfile();

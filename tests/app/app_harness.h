@@ -16,12 +16,12 @@ void pumpMessages();
 void resetApplication();
 
 // What a user's actions send to the windows.
-void sendCommand(unsigned commandId);          // a menu command to the main window
-HWND openConfigurationDialog();                 // "Configuration" > "Input"
+void sendCommand(unsigned commandId);            // a menu command to the main window
+HWND openConfigurationDialog();                  // "Configuration" > "Input"
 void typeInto(int fieldId, const wchar_t* text); // a field's new text
-void choose(int listId, int item);              // a list item chosen with the mouse (-1: none)
-void focusList(int listId);                     // the list gains the focus, nothing chosen
-void press(int buttonId);                       // a click on a dialog button
+void choose(int listId, int item);               // a list item chosen with the mouse (-1: none)
+void focusList(int listId);                      // the list gains the focus, nothing chosen
+void press(int buttonId);                        // a click on a dialog button
 bool isEnabled(int controlId);
 std::wstring fieldText(int controlId);
 

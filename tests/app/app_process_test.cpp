@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 const std::vector<std::string> workedReport{"=====================================",
@@ -44,8 +43,8 @@ std::vector<std::string> runWorkedExample(RemoteApplication& application) {
     setFieldText(dialog, IDC_RAM_SIZE, L"1");
     setFieldText(dialog, IDC_CACHE_SIZE, L"16");
     setFieldText(dialog, IDC_BLOCK_SIZE, L"1024");
-    chooseItem(dialog, IDC_MAPPING_LIST, 2);    // directa
-    chooseItem(dialog, IDC_WORK_MODE_LIST, 0);  // individual
+    chooseItem(dialog, IDC_MAPPING_LIST, 2);   // directa
+    chooseItem(dialog, IDC_WORK_MODE_LIST, 0); // individual
     setFieldText(dialog, IDC_ADDRESS_FIRST, L"74565");
     clickButton(dialog, IDOK);
     clickButton(dialog, IDC_START_SIMULATION);
@@ -66,8 +65,10 @@ TEST_P(ApplicationProcess, WorkedExampleReachesTheConsoleAndExitEndsWithCodeZero
     EXPECT_EQ(waitForRemoteExit(application, 10000), 0u);
     if (GetParam() == StartMode::OutputToFile) {
         WIN32_FILE_ATTRIBUTE_DATA output{};
-        ASSERT_NE(GetFileAttributesExW(application.outputFile.c_str(), GetFileExInfoStandard, &output), FALSE);
-        EXPECT_EQ(output.nFileSizeLow, 0u) << "the report belongs in the console, not in the redirected output";
+        ASSERT_NE(GetFileAttributesExW(application.outputFile.c_str(), GetFileExInfoStandard, &output),
+                  FALSE);
+        EXPECT_EQ(output.nFileSizeLow, 0u)
+            << "the report belongs in the console, not in the redirected output";
     }
 }
 

@@ -27,9 +27,9 @@ constexpr int modeGiven = 2;
 // Which controls can be edited, by id.
 std::map<int, bool> enabledControls() {
     std::map<int, bool> enabled;
-    for (int id : {IDOK, IDCANCEL, IDC_START_SIMULATION, IDC_REGENERATE_SEQUENCE, IDC_RAM_SIZE, IDC_CACHE_SIZE,
-                   IDC_BLOCK_SIZE, IDC_SET_COUNT, IDC_ITERATION_COUNT, IDC_MAPPING_LIST, IDC_POLICY_LIST,
-                   IDC_WORK_MODE_LIST}) {
+    for (int id : {IDOK, IDCANCEL, IDC_START_SIMULATION, IDC_REGENERATE_SEQUENCE, IDC_RAM_SIZE,
+                   IDC_CACHE_SIZE, IDC_BLOCK_SIZE, IDC_SET_COUNT, IDC_ITERATION_COUNT, IDC_MAPPING_LIST,
+                   IDC_POLICY_LIST, IDC_WORK_MODE_LIST}) {
         enabled[id] = isEnabled(id);
     }
     for (int id = IDC_ADDRESS_FIRST; id <= IDC_ADDRESS_LAST; ++id) {
@@ -92,8 +92,9 @@ TEST_F(ConfigDialog, WorkModeListSwitchesTheAddressAndIterationFields) {
         int mode;
         bool firstAddress, otherAddresses, iterations;
     };
-    for (const Expected& e : {Expected{modeGiven, true, true, true}, Expected{modeIndividual, true, false, false},
-                              Expected{modeRandom, false, false, true}}) {
+    for (const Expected& e :
+         {Expected{modeGiven, true, true, true}, Expected{modeIndividual, true, false, false},
+          Expected{modeRandom, false, false, true}}) {
         choose(IDC_WORK_MODE_LIST, e.mode);
         EXPECT_EQ(isEnabled(IDC_ADDRESS_FIRST), e.firstAddress) << e.mode;
         for (int id = IDC_ADDRESS_FIRST + 1; id <= IDC_ADDRESS_LAST; ++id) {

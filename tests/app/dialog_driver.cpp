@@ -1,6 +1,8 @@
 #include "dialog_driver.h"
 
-void setFieldText(HWND dialog, int fieldId, const wchar_t* text) { SetDlgItemTextW(dialog, fieldId, text); }
+void setFieldText(HWND dialog, int fieldId, const wchar_t* text) {
+    SetDlgItemTextW(dialog, fieldId, text);
+}
 
 void chooseItem(HWND dialog, int listId, int item) {
     const HWND list = GetDlgItem(dialog, listId);
@@ -8,7 +10,9 @@ void chooseItem(HWND dialog, int listId, int item) {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
-void clickButton(HWND dialog, int buttonId) { SendMessageW(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0); }
+void clickButton(HWND dialog, int buttonId) {
+    SendMessageW(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
+}
 
 std::vector<std::string> textLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -31,8 +35,9 @@ std::vector<std::string> textLines(const std::string& text) {
 }
 
 std::vector<std::string> readConsoleLines() {
-    const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                       nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE console =
+        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
     if (console == INVALID_HANDLE_VALUE) {
         return {};
     }
@@ -42,7 +47,8 @@ std::vector<std::string> readConsoleLines() {
     for (SHORT row = 0; row < info.dwCursorPosition.Y; ++row) {
         std::wstring cells(static_cast<std::size_t>(info.dwSize.X), L' ');
         DWORD read = 0;
-        ReadConsoleOutputCharacterW(console, cells.data(), static_cast<DWORD>(cells.size()), COORD{0, row}, &read);
+        ReadConsoleOutputCharacterW(console, cells.data(), static_cast<DWORD>(cells.size()), COORD{0, row},
+                                    &read);
         for (wchar_t c : cells) {
             text.push_back(static_cast<char>(c));
         }

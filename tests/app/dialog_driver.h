@@ -13,7 +13,9 @@ void clickButton(HWND dialog, int buttonId);
 // The text of the console this process is attached to, one entry per row up to the cursor, blanks at the ends
 // of rows removed; empty without a console.
 std::vector<std::string> readConsoleLines();
-inline std::size_t readConsoleLinesCount() { return readConsoleLines().size(); }
+inline std::size_t readConsoleLinesCount() {
+    return readConsoleLines().size();
+}
 
 // Text split into lines the same way.
 std::vector<std::string> textLines(const std::string& text);

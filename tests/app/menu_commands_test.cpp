@@ -91,7 +91,8 @@ TEST_F(MenuCommands, HelpCloseBoxActsLikeOk) {
 TEST_F(MenuCommands, HelpShowsTheAdmissibleValues) {
     sendCommand(IDM_HELP);
     std::vector<std::wstring> texts;
-    for (HWND child = GetWindow(helpDialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(helpDialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t text[200] = {};
         GetWindowTextW(child, text, 200);
         texts.emplace_back(text);
@@ -99,8 +100,9 @@ TEST_F(MenuCommands, HelpShowsTheAdmissibleValues) {
     ASSERT_EQ(texts.size(), 17u);
     EXPECT_EQ(texts[0], L"tarvel -simulator pentru  mapare cache");
     EXPECT_EQ(texts[3], L"Dimensiunea RAM: 1,2,4,8,16,32,64,128,256,512,1024,2048,4096 (in Mocteti)");
-    EXPECT_EQ(texts[11], L"Pentru modul \"secventa aleatoare\": se calculeaza rata de pierderi pentru numarul de "
-                         L"iteratii dat");
+    EXPECT_EQ(texts[11],
+              L"Pentru modul \"secventa aleatoare\": se calculeaza rata de pierderi pentru numarul de "
+              L"iteratii dat");
     EXPECT_EQ(texts[16], L"OK");
 }
 

@@ -24,10 +24,10 @@ class RandomUser {
     // Texts a user could type or paste: empty, not digits, huge, at the limits, and the admissible values.
     std::wstring fieldText() {
         static const std::array<const wchar_t*, 24> texts{
-            L"",   L"0",    L"1",    L"2",          L"4",          L"8",     L"10",   L"16",
-            L"64", L"100",  L"128",  L"1024",       L"4096",       L"65536", L"101",  L"12a",
-            L"-1", L" 7",   L"abc",  L"2147483647", L"2147483648", L"4294967295", L"4294967296",
-            L"99999999999999999999"};
+            L"",     L"0",          L"1",          L"2",          L"4",          L"8",
+            L"10",   L"16",         L"64",         L"100",        L"128",        L"1024",
+            L"4096", L"65536",      L"101",        L"12a",        L"-1",         L" 7",
+            L"abc",  L"2147483647", L"2147483648", L"4294967295", L"4294967296", L"99999999999999999999"};
         if (below(4) == 0) {
             return std::to_wstring(generator_());
         }
@@ -39,9 +39,10 @@ class RandomUser {
 };
 
 int randomField(RandomUser& user) {
-    static const std::array<int, 15> fields{IDC_RAM_SIZE,        IDC_CACHE_SIZE,    IDC_BLOCK_SIZE,
-                                            IDC_SET_COUNT,       IDC_ITERATION_COUNT, 1003, 1004, 1005, 1006,
-                                            1007,                1008,              1009, 1010, 1011, 1012};
+    static const std::array<int, 15> fields{
+        IDC_RAM_SIZE, IDC_CACHE_SIZE, IDC_BLOCK_SIZE, IDC_SET_COUNT, IDC_ITERATION_COUNT,
+        1003,         1004,           1005,           1006,          1007,
+        1008,         1009,           1010,           1011,          1012};
     return fields[user.below(static_cast<std::uint32_t>(fields.size()))];
 }
 

@@ -81,13 +81,14 @@ RemoteApplication startRemoteApplication(StartMode mode) {
         break;
     }
     std::wstring commandLine = L"\"" + programPath() + L"\"";
-    const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                        &startup, &application.process);
+    const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &application.process);
     if (outputFile != INVALID_HANDLE_VALUE) {
         CloseHandle(outputFile);
     }
     if (started != FALSE) {
-        application.mainWindow = waitForWindow(application.process.dwProcessId, L"TARVEL_CACHE", L"tarvel_cache");
+        application.mainWindow =
+            waitForWindow(application.process.dwProcessId, L"TARVEL_CACHE", L"tarvel_cache");
     }
     return application;
 }

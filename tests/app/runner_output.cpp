@@ -14,7 +14,9 @@ class OriginalOutputPrinter : public testing::TestEventListener {
     explicit OriginalOutputPrinter(testing::TestEventListener* printer)
         : printer_(printer), original_(_dup(1)) {}
 
-    void OnTestProgramStart(const testing::UnitTest& u) override { forward([&] { printer_->OnTestProgramStart(u); }); }
+    void OnTestProgramStart(const testing::UnitTest& u) override {
+        forward([&] { printer_->OnTestProgramStart(u); });
+    }
     void OnTestIterationStart(const testing::UnitTest& u, int i) override {
         forward([&] { printer_->OnTestIterationStart(u, i); });
     }
@@ -24,13 +26,21 @@ class OriginalOutputPrinter : public testing::TestEventListener {
     void OnEnvironmentsSetUpEnd(const testing::UnitTest& u) override {
         forward([&] { printer_->OnEnvironmentsSetUpEnd(u); });
     }
-    void OnTestSuiteStart(const testing::TestSuite& s) override { forward([&] { printer_->OnTestSuiteStart(s); }); }
-    void OnTestStart(const testing::TestInfo& t) override { forward([&] { printer_->OnTestStart(t); }); }
+    void OnTestSuiteStart(const testing::TestSuite& s) override {
+        forward([&] { printer_->OnTestSuiteStart(s); });
+    }
+    void OnTestStart(const testing::TestInfo& t) override {
+        forward([&] { printer_->OnTestStart(t); });
+    }
     void OnTestPartResult(const testing::TestPartResult& r) override {
         forward([&] { printer_->OnTestPartResult(r); });
     }
-    void OnTestEnd(const testing::TestInfo& t) override { forward([&] { printer_->OnTestEnd(t); }); }
-    void OnTestSuiteEnd(const testing::TestSuite& s) override { forward([&] { printer_->OnTestSuiteEnd(s); }); }
+    void OnTestEnd(const testing::TestInfo& t) override {
+        forward([&] { printer_->OnTestEnd(t); });
+    }
+    void OnTestSuiteEnd(const testing::TestSuite& s) override {
+        forward([&] { printer_->OnTestSuiteEnd(s); });
+    }
     void OnEnvironmentsTearDownStart(const testing::UnitTest& u) override {
         forward([&] { printer_->OnEnvironmentsTearDownStart(u); });
     }
@@ -40,7 +50,9 @@ class OriginalOutputPrinter : public testing::TestEventListener {
     void OnTestIterationEnd(const testing::UnitTest& u, int i) override {
         forward([&] { printer_->OnTestIterationEnd(u, i); });
     }
-    void OnTestProgramEnd(const testing::UnitTest& u) override { forward([&] { printer_->OnTestProgramEnd(u); }); }
+    void OnTestProgramEnd(const testing::UnitTest& u) override {
+        forward([&] { printer_->OnTestProgramEnd(u); });
+    }
 
   private:
     template <typename Print> void forward(Print print) {

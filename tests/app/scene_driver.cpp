@@ -54,7 +54,8 @@ void setAndStart(HWND dialog) {
 }
 
 // One individual run per address, each continuing on the cache of the one before.
-void runIndividually(HWND dialog, const Configuration& configuration, const std::vector<const wchar_t*>& addresses) {
+void runIndividually(HWND dialog, const Configuration& configuration,
+                     const std::vector<const wchar_t*>& addresses) {
     fill(dialog, configuration);
     for (const wchar_t* address : addresses) {
         setFieldText(dialog, IDC_ADDRESS_FIRST, address);
@@ -62,7 +63,8 @@ void runIndividually(HWND dialog, const Configuration& configuration, const std:
     }
 }
 
-void runSequence(HWND dialog, const Configuration& configuration, const std::vector<const wchar_t*>& addresses) {
+void runSequence(HWND dialog, const Configuration& configuration,
+                 const std::vector<const wchar_t*>& addresses) {
     fill(dialog, configuration);
     for (std::size_t field = 0; field < addresses.size(); ++field) {
         setFieldText(dialog, IDC_ADDRESS_FIRST + static_cast<int>(field), addresses[field]);
@@ -78,7 +80,8 @@ bool driveInto(const std::string& scene, HWND dialog) {
         runIndividually(dialog, {L"1", L"16", L"1024", mappingDirect, -1, modeIndividual, L"0", L"0"},
                         {L"74565", L"5000", L"200000", L"74565", L"90949"});
     } else if (scene == "individual-associative") {
-        runIndividually(dialog, {L"1", L"16", L"4096", mappingAssociative, policyLru, modeIndividual, L"0", L"0"},
+        runIndividually(dialog,
+                        {L"1", L"16", L"4096", mappingAssociative, policyLru, modeIndividual, L"0", L"0"},
                         {L"74565", L"8192", L"300000", L"90000", L"74600", L"500000"});
     } else if (scene == "individual-set-associative") {
         runIndividually(dialog,
@@ -88,7 +91,8 @@ bool driveInto(const std::string& scene, HWND dialog) {
         runSequence(dialog, {L"1", L"16", L"2048", mappingSetAssociative, policyLru, modeGiven, L"2", L"1"},
                     givenAddresses);
     } else if (scene == "random-chart") {
-        runSequence(dialog, {L"1", L"16", L"1024", mappingAssociative, policyLru, modeRandom, L"0", L"100"}, {});
+        runSequence(dialog, {L"1", L"16", L"1024", mappingAssociative, policyLru, modeRandom, L"0", L"100"},
+                    {});
     } else if (scene == "given-chart") {
         runSequence(dialog, {L"1", L"16", L"2048", mappingDirect, -1, modeGiven, L"0", L"5"}, givenAddresses);
     } else {
@@ -97,7 +101,9 @@ bool driveInto(const std::string& scene, HWND dialog) {
     return true;
 }
 
-bool fileExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+bool fileExists(const char* path) {
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
 
 } // namespace
 

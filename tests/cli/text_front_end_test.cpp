@@ -1,4 +1,5 @@
-// tarvel_cache_text run as its own process: what reaches standard output and standard error, and the exit code.
+// tarvel_cache_text run as its own process: what reaches standard output and standard error, and the exit
+// code.
 
 #include <gtest/gtest.h>
 
@@ -40,15 +41,16 @@ TEST(TextFrontEnd, WorkedExamplePrintsTheFullReport) {
     const Outcome outcome = runTextFrontEnd(workedExample);
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_EQ(outcome.err, "");
-    EXPECT_EQ(outcome.out, separator + "Simulator metode de mapare\na memoriei cache\n" + separator +
-                               "Dimensiune RAM: 1 (Mo)\nDimensiune Cache: 16 (ko)\nDimensiune Bloc: 1024 (o)\n"
-                               "Metoda de mapare: directa\nMod de lucru: individual\nAdresa RAM :\n"
-                               "74565 (12345) \n" +
-                               separator +
-                               "START SIMULARE\nNumar de blocuri in cache: 16\nMapare directa\n"
-                               "Pas simulare = 1\nNumar de biti adresa virtuala: 20\nNumar de biti cuvint: 10\n"
-                               "Numar de biti bloc: 4\nNumar de biti tag: 6\nCuvint = 837 (345)\n"
-                               "Bloc = 8 (8)\nTag = 4 (4)\nBloc RAM = 72 (48)\nCache miss !\n");
+    EXPECT_EQ(outcome.out,
+              separator + "Simulator metode de mapare\na memoriei cache\n" + separator +
+                  "Dimensiune RAM: 1 (Mo)\nDimensiune Cache: 16 (ko)\nDimensiune Bloc: 1024 (o)\n"
+                  "Metoda de mapare: directa\nMod de lucru: individual\nAdresa RAM :\n"
+                  "74565 (12345) \n" +
+                  separator +
+                  "START SIMULARE\nNumar de blocuri in cache: 16\nMapare directa\n"
+                  "Pas simulare = 1\nNumar de biti adresa virtuala: 20\nNumar de biti cuvint: 10\n"
+                  "Numar de biti bloc: 4\nNumar de biti tag: 6\nCuvint = 837 (345)\n"
+                  "Bloc = 8 (8)\nTag = 4 (4)\nBloc RAM = 72 (48)\nCache miss !\n");
 }
 
 TEST(TextFrontEnd, SuccessiveIndividualRunsContinueOnTheSameCache) {
@@ -59,9 +61,10 @@ TEST(TextFrontEnd, SuccessiveIndividualRunsContinueOnTheSameCache) {
 
     const Outcome each = runTextFrontEnd(workedExample + " --runs 2 --each");
     EXPECT_NE(each.out.find("Pas simulare = 1\n"), std::string::npos);
-    EXPECT_TRUE(each.out.ends_with("Pas simulare = 2\nNumar de biti adresa virtuala: 20\nNumar de biti cuvint: "
-                                   "10\nNumar de biti bloc: 4\nNumar de biti tag: 6\nCuvint = 837 (345)\n"
-                                   "Bloc = 8 (8)\nTag = 4 (4)\nBloc RAM = 72 (48)\nCache hit !\n"));
+    EXPECT_TRUE(
+        each.out.ends_with("Pas simulare = 2\nNumar de biti adresa virtuala: 20\nNumar de biti cuvint: "
+                           "10\nNumar de biti bloc: 4\nNumar de biti tag: 6\nCuvint = 837 (345)\n"
+                           "Bloc = 8 (8)\nTag = 4 (4)\nBloc RAM = 72 (48)\nCache hit !\n"));
 }
 
 TEST(TextFrontEnd, InvalidConfigurationPrintsItsErrorsAndExitsTwo) {
@@ -119,7 +122,8 @@ TEST(TextFrontEnd, HelpGoesToStandardOutput) {
 }
 
 TEST(TextFrontEnd, UnwritableOutputIsAFailure) {
-    const std::string command = std::string(TEXT_FRONT_END_PATH) + " " + workedExample + " >/dev/full 2>/dev/null";
+    const std::string command =
+        std::string(TEXT_FRONT_END_PATH) + " " + workedExample + " >/dev/full 2>/dev/null";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 74);

@@ -9,14 +9,17 @@
 
 namespace {
 
-ParsedCommand parse(std::vector<std::string_view> arguments) { return parseTextCommand(arguments); }
+ParsedCommand parse(std::vector<std::string_view> arguments) {
+    return parseTextCommand(arguments);
+}
 
 TEST(FieldText, ReadsUnsignedDecimalsLikeTheDialog) {
     EXPECT_EQ(readFieldNumber("74565").value, 74565u);
     EXPECT_TRUE(readFieldNumber("0").entered);
     EXPECT_EQ(readFieldNumber(" 16 ").value, 16u);
     EXPECT_EQ(readFieldNumber("4294967295").value, 4294967295u);
-    for (std::string_view unread : {"", "   ", "4294967296", "99999999999999999999", "12a", "-1", "+5", "0x10"}) {
+    for (std::string_view unread :
+         {"", "   ", "4294967296", "99999999999999999999", "12a", "-1", "+5", "0x10"}) {
         const FieldNumber number = readFieldNumber(unread);
         EXPECT_FALSE(number.entered) << unread;
         EXPECT_EQ(number.value, 0u) << unread;
@@ -59,7 +62,8 @@ TEST(TextOptions, ThenKeepsTheOtherFieldsAndRefillsAddressesFromFieldZero) {
 }
 
 TEST(TextOptions, RunsRepeatsTheLastValues) {
-    const ParsedCommand parsed = parse({"--address", "5", "--then", "--address", "6", "--runs", "3", "--each"});
+    const ParsedCommand parsed =
+        parse({"--address", "5", "--then", "--address", "6", "--runs", "3", "--each"});
     ASSERT_TRUE(parsed.error.empty());
     ASSERT_EQ(parsed.command.runs.size(), 4u);
     EXPECT_EQ(parsed.command.runs[0].addresses[0], "5");

@@ -62,8 +62,8 @@ TEST_F(AddressFields, OneSetPutsEveryAddressInSetZeroWithTheRamBlockAsTag) {
 }
 
 TEST_F(AddressFields, LargestRamUsesAllThirtyTwoBits) {
-    const auto& s = cut({.ramMb = 4096, .cacheKb = 1024, .blockBytes = 65536, .mapping = MappingMethod::Direct},
-                        4294967295u);
+    const auto& s = cut(
+        {.ramMb = 4096, .cacheKb = 1024, .blockBytes = 65536, .mapping = MappingMethod::Direct}, 4294967295u);
     EXPECT_EQ(s.addressBits, 32u);
     EXPECT_EQ(s.wordBits, 16u);
     EXPECT_EQ(s.blockBits, 4u);

@@ -28,16 +28,20 @@ struct StepDriver {
         return next++;
     }
 
-    const CacheSnapshot& cache() const { return simulationState.snapshots[static_cast<std::size_t>(next - 1)]; }
+    const CacheSnapshot& cache() const {
+        return simulationState.snapshots[static_cast<std::size_t>(next - 1)];
+    }
     bool missed(int t) const { return simulationState.missFlag[static_cast<std::size_t>(t)] == 1.0; }
 };
 
 // Four blocks of 4096 bytes in a 1 MB RAM: the tag of an associative address is address / 4096.
 inline constexpr ConfigSetup fourBlockAssociative{.ramMb = 1,
-                                            .cacheKb = 16,
-                                            .blockBytes = 4096,
-                                            .mapping = MappingMethod::Associative,
-                                            .mode = WorkMode::GivenSequence,
-                                            .iterations = 1};
+                                                  .cacheKb = 16,
+                                                  .blockBytes = 4096,
+                                                  .mapping = MappingMethod::Associative,
+                                                  .mode = WorkMode::GivenSequence,
+                                                  .iterations = 1};
 
-inline constexpr std::uint32_t ramBlock(std::uint32_t number) { return number * 4096; }
+inline constexpr std::uint32_t ramBlock(std::uint32_t number) {
+    return number * 4096;
+}

@@ -12,7 +12,8 @@ class MappingSteps : public ::testing::Test {
 };
 
 // 16 blocks of 1024 bytes: block field = bits 10..13, tag = bits 14..19.
-constexpr ConfigSetup directSixteen{.mapping = MappingMethod::Direct, .mode = WorkMode::GivenSequence, .iterations = 1};
+constexpr ConfigSetup directSixteen{
+    .mapping = MappingMethod::Direct, .mode = WorkMode::GivenSequence, .iterations = 1};
 constexpr std::uint32_t workedAddress = 74565; // block 8, tag 4
 
 TEST_F(MappingSteps, DirectMissFillsThenHitRestampsTheBlock) {
@@ -62,7 +63,8 @@ TEST_F(MappingSteps, AssociativeFillsFreeBlocksInOrder) {
 }
 
 TEST_F(MappingSteps, AssociativeFifthBlockEvictsByPolicy) {
-    for (auto [policy, expectedVictim] : {std::pair{ReplacementPolicy::Fifo, 0}, {ReplacementPolicy::Lru, 1}}) {
+    for (auto [policy, expectedVictim] :
+         {std::pair{ReplacementPolicy::Fifo, 0}, {ReplacementPolicy::Lru, 1}}) {
         ConfigSetup setup = fourBlockAssociative;
         setup.policy = policy;
         StepDriver driver(setup, associativeStep);
@@ -76,15 +78,17 @@ TEST_F(MappingSteps, AssociativeFifthBlockEvictsByPolicy) {
 
 // 8 blocks of 2048 bytes in 4 sets of 2: the set field is bits 11..12, the tag bits 13..19.
 constexpr ConfigSetup eightBlocksFourSets{.ramMb = 1,
-                                    .cacheKb = 16,
-                                    .blockBytes = 2048,
-                                    .mapping = MappingMethod::SetAssociative,
-                                    .policy = ReplacementPolicy::Lru,
-                                    .mode = WorkMode::GivenSequence,
-                                    .sets = 4,
-                                    .iterations = 1};
+                                          .cacheKb = 16,
+                                          .blockBytes = 2048,
+                                          .mapping = MappingMethod::SetAssociative,
+                                          .policy = ReplacementPolicy::Lru,
+                                          .mode = WorkMode::GivenSequence,
+                                          .sets = 4,
+                                          .iterations = 1};
 
-constexpr std::uint32_t inSet(std::uint32_t set, std::uint32_t tag) { return (tag << 13) | (set << 11); }
+constexpr std::uint32_t inSet(std::uint32_t set, std::uint32_t tag) {
+    return (tag << 13) | (set << 11);
+}
 
 TEST_F(MappingSteps, SetAssociativeStaysInsideTheAddressedSet) {
     StepDriver driver(eightBlocksFourSets, setAssociativeStep);
@@ -117,8 +121,8 @@ TEST_F(MappingSteps, OneBlockPerSetEvictsWhateverThePolicy) {
 }
 
 TEST_F(MappingSteps, OneSetBehavesLikeTheAssociativeStep) {
-    const std::vector<std::uint32_t> addresses{ramBlock(3), ramBlock(1), ramBlock(3), ramBlock(6), ramBlock(2),
-                                               ramBlock(9), ramBlock(1), ramBlock(4)};
+    const std::vector<std::uint32_t> addresses{ramBlock(3), ramBlock(1), ramBlock(3), ramBlock(6),
+                                               ramBlock(2), ramBlock(9), ramBlock(1), ramBlock(4)};
     ConfigSetup associative = fourBlockAssociative;
     associative.policy = ReplacementPolicy::Lru;
     StepDriver whole(associative, associativeStep);

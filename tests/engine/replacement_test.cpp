@@ -67,7 +67,8 @@ TEST_F(Replacement, EvictedBlockIsPinkForOneStepOnly) {
     }
     const int evicting = driver.access(ramBlock(7));
     EXPECT_EQ(simulationState.snapshots[static_cast<std::size_t>(evicting)].blockColor[0], evictedBlockColor);
-    EXPECT_EQ(simulationState.snapshots[static_cast<std::size_t>(evicting)].blockState[0], BlockState::Replaced);
+    EXPECT_EQ(simulationState.snapshots[static_cast<std::size_t>(evicting)].blockState[0],
+              BlockState::Replaced);
     driver.access(ramBlock(7)); // hits the replaced block
     EXPECT_EQ(driver.cache().blockColor[0], filledBlockColor);
     EXPECT_EQ(driver.cache().blockState[0], BlockState::Loaded);

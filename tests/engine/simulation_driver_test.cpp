@@ -19,10 +19,11 @@ class SimulationDriver : public ::testing::Test {
 
 constexpr ConfigSetup directIndividual{.mapping = MappingMethod::Direct};
 constexpr ConfigSetup randomSequence{.mapping = MappingMethod::Associative,
-                               .policy = ReplacementPolicy::Lru,
-                               .mode = WorkMode::RandomSequence,
-                               .iterations = 10};
-constexpr ConfigSetup givenOnce{.mapping = MappingMethod::Direct, .mode = WorkMode::GivenSequence, .iterations = 1};
+                                     .policy = ReplacementPolicy::Lru,
+                                     .mode = WorkMode::RandomSequence,
+                                     .iterations = 10};
+constexpr ConfigSetup givenOnce{
+    .mapping = MappingMethod::Direct, .mode = WorkMode::GivenSequence, .iterations = 1};
 
 std::vector<std::uint32_t> randomAddresses() {
     return {simulationState.randomSequence.begin(), simulationState.randomSequence.end()};
@@ -96,8 +97,9 @@ TEST_F(SimulationDriver, GivenSequenceRepeatsTheTenAddressesForEachIteration) {
 TEST_F(SimulationDriver, RandomSequenceIsKeptUntilAnotherModeRuns) {
     runWith(randomSequence, {});
     const auto first = randomAddresses();
-    EXPECT_EQ(std::vector<std::uint32_t>(cacheConfig.addressSequence.begin(), cacheConfig.addressSequence.end()),
-              first);
+    EXPECT_EQ(
+        std::vector<std::uint32_t>(cacheConfig.addressSequence.begin(), cacheConfig.addressSequence.end()),
+        first);
     ConfigSetup directRandom = randomSequence;
     directRandom.mapping = MappingMethod::Direct;
     runWith(directRandom, {});

@@ -75,31 +75,30 @@ TEST_F(StatusReport, ListsEveryErrorInTableOrder) {
     config.addressEntered[4] = 0;
     config.addressEntered[6] = 0;
     config.configErrors = 0x7fffffu & ~(0x800u << 1); // every kind, all address bits but field 1's
-    const std::string expected =
-        separator + "Configurare nevalida\n" + separator +
-        "Dimensiune RAM = 4096 Mo incorecta \n"
-        "Dimensiune cache = 1 ko incorecta \n"
-        "Dimensiune bloc = 128 o incorecta \n"
-        "Introduceti metoda de mapare \n"
-        "Introduceti politica de reamplasare \n"
-        "Numar de seturi = 9 incorect \n"
-        "Introduceti mod de lucru \n"
-        "Numar de iteratii = -3 incorect \n"
-        "Numar de blocuri in cache = 8 incorect \n"
-        "Numar de blocuri in cache mai mic \ndecit numarul de seturi \n"
-        "Dimensiune RAM prea mica\nin raport cu dimensiunea cache \n"
-        "Adresa RAM [0] prea mare (0) \n"
-        "Adresa RAM [2] prea mare (4294967295) \n"
-        "Adresa RAM [3] prea mare (0) \n"
-        "Adresa RAM [4] prea mare (0) \n"
-        "Adresa RAM [5] prea mare (0) \n"
-        "Adresa RAM [6] prea mare (0) \n"
-        "Adresa RAM [7] prea mare (0) \n"
-        "Adresa RAM [8] prea mare (0) \n"
-        "Adresa RAM [9] prea mare (7) \n"
-        "Adresa RAM [4] - peste limita maxima a RAM \n"
-        "Adresa RAM [6] - peste limita maxima a RAM \n"
-        "Numar de blocuri in RAM = 33554432 incorect \n";
+    const std::string expected = separator + "Configurare nevalida\n" + separator +
+                                 "Dimensiune RAM = 4096 Mo incorecta \n"
+                                 "Dimensiune cache = 1 ko incorecta \n"
+                                 "Dimensiune bloc = 128 o incorecta \n"
+                                 "Introduceti metoda de mapare \n"
+                                 "Introduceti politica de reamplasare \n"
+                                 "Numar de seturi = 9 incorect \n"
+                                 "Introduceti mod de lucru \n"
+                                 "Numar de iteratii = -3 incorect \n"
+                                 "Numar de blocuri in cache = 8 incorect \n"
+                                 "Numar de blocuri in cache mai mic \ndecit numarul de seturi \n"
+                                 "Dimensiune RAM prea mica\nin raport cu dimensiunea cache \n"
+                                 "Adresa RAM [0] prea mare (0) \n"
+                                 "Adresa RAM [2] prea mare (4294967295) \n"
+                                 "Adresa RAM [3] prea mare (0) \n"
+                                 "Adresa RAM [4] prea mare (0) \n"
+                                 "Adresa RAM [5] prea mare (0) \n"
+                                 "Adresa RAM [6] prea mare (0) \n"
+                                 "Adresa RAM [7] prea mare (0) \n"
+                                 "Adresa RAM [8] prea mare (0) \n"
+                                 "Adresa RAM [9] prea mare (7) \n"
+                                 "Adresa RAM [4] - peste limita maxima a RAM \n"
+                                 "Adresa RAM [6] - peste limita maxima a RAM \n"
+                                 "Numar de blocuri in RAM = 33554432 incorect \n";
     EXPECT_EQ(reportText(), expected);
 }
 
@@ -143,14 +142,19 @@ TEST_F(StatusReport, OnlySetAssociativeRunsPrintTheSetCountAndOnlyDirectOmitsThe
 }
 
 TEST_F(StatusReport, GivenSequenceRunOnceTracesEveryStep) {
-    runWith({.ramMb = 4096, .cacheKb = 1024, .blockBytes = 65536, .mapping = MappingMethod::Direct,
-             .mode = WorkMode::GivenSequence, .iterations = 1},
+    runWith({.ramMb = 4096,
+             .cacheKb = 1024,
+             .blockBytes = 65536,
+             .mapping = MappingMethod::Direct,
+             .mode = WorkMode::GivenSequence,
+             .iterations = 1},
             {4294967295u, 4294967295u, 0, 0, 0, 0, 0, 0, 0, 65536});
     const std::string text = reportText();
     EXPECT_NE(text.find("Secventa de adrese RAM :\n4294967295 (ffffffff) \n4294967295 (ffffffff) \n0 (0) \n"),
               std::string::npos);
     EXPECT_NE(text.find("Numar de iteratii: 1\n" + separator + "START SIMULARE\n"), std::string::npos);
-    EXPECT_NE(text.find("Secventa data\nMapare directa\nNumar de biti adresa virtuala: 32\n"), std::string::npos);
+    EXPECT_NE(text.find("Secventa data\nMapare directa\nNumar de biti adresa virtuala: 32\n"),
+              std::string::npos);
     EXPECT_NE(text.find("Pasul 0______________\n4294967295 (ffffffff) \nCuvint = 65535 (ffff)\n"
                         "Bloc = 15 (f)\nTag = 4095 (fff)\nBloc RAM = 65535 (ffff)\nPasul 0 - Cache miss !\n"
                         "Pasul 1______________\n"),
