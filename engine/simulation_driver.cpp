@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 
 namespace {
 
@@ -57,7 +58,7 @@ void runSequence(MappingStep step, int steps) {
 
 void repeatGivenAddresses(int iterations) {
     auto& addresses = cacheConfig.addressSequence;
-    for (int r = 1; r < iterations; ++r) {
+    for (std::ptrdiff_t r = 1; r < iterations; ++r) {
         std::copy_n(addresses.begin(), addressFieldCount, addresses.begin() + r * addressFieldCount);
     }
 }
