@@ -91,15 +91,7 @@ std::vector<std::string> consoleLines() {
 }
 
 std::vector<std::string> reportLines() {
-    std::FILE* file = std::tmpfile();
-    printStatusReport(file);
-    std::rewind(file);
-    std::string text;
-    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
-        text.push_back(static_cast<char>(c));
-    }
-    std::fclose(file);
-    return textLines(text);
+    return textLines(reportText());
 }
 
 RECT windowRect(HWND window) {

@@ -17,13 +17,6 @@ class ConfigDialog : public Application {
     }
 };
 
-constexpr int mappingAssociative = 0;
-constexpr int mappingSetAssociative = 1;
-constexpr int mappingDirect = 2;
-constexpr int modeIndividual = 0;
-constexpr int modeRandom = 1;
-constexpr int modeGiven = 2;
-
 // Which controls can be edited, by id.
 std::map<int, bool> enabledControls() {
     std::map<int, bool> enabled;
@@ -61,12 +54,12 @@ TEST_F(ConfigDialog, ListsOfferTheirItemsSortedWithoutASelection) {
                             reinterpret_cast<LPARAM>(text));
         return std::wstring(text);
     };
-    EXPECT_EQ(item(IDC_MAPPING_LIST, mappingAssociative), L"asociativa");
-    EXPECT_EQ(item(IDC_MAPPING_LIST, mappingSetAssociative), L"asociativa pe seturi");
-    EXPECT_EQ(item(IDC_MAPPING_LIST, mappingDirect), L"directa");
+    EXPECT_EQ(item(IDC_MAPPING_LIST, toInt(MappingMethod::Associative)), L"asociativa");
+    EXPECT_EQ(item(IDC_MAPPING_LIST, toInt(MappingMethod::SetAssociative)), L"asociativa pe seturi");
+    EXPECT_EQ(item(IDC_MAPPING_LIST, toInt(MappingMethod::Direct)), L"directa");
     EXPECT_EQ(item(IDC_POLICY_LIST, 1), L"LRU");
-    EXPECT_EQ(item(IDC_WORK_MODE_LIST, modeRandom), L"secventa aleatoare");
-    EXPECT_EQ(item(IDC_WORK_MODE_LIST, modeGiven), L"secventa data");
+    EXPECT_EQ(item(IDC_WORK_MODE_LIST, toInt(WorkMode::RandomSequence)), L"secventa aleatoare");
+    EXPECT_EQ(item(IDC_WORK_MODE_LIST, toInt(WorkMode::GivenSequence)), L"secventa data");
     for (int list : {IDC_MAPPING_LIST, IDC_POLICY_LIST, IDC_WORK_MODE_LIST}) {
         EXPECT_EQ(SendDlgItemMessageW(configDialog, list, CB_GETCURSEL, 0, 0), CB_ERR);
     }
@@ -76,13 +69,13 @@ TEST_F(ConfigDialog, MappingListSwitchesThePolicyListAndTheSetsField) {
     focusList(IDC_MAPPING_LIST);
     EXPECT_TRUE(isEnabled(IDC_POLICY_LIST)) << "merely focusing the list enables the policy list";
     EXPECT_FALSE(isEnabled(IDC_SET_COUNT));
-    choose(IDC_MAPPING_LIST, mappingDirect);
+    choose(IDC_MAPPING_LIST, toInt(MappingMethod::Direct));
     EXPECT_FALSE(isEnabled(IDC_POLICY_LIST));
     EXPECT_FALSE(isEnabled(IDC_SET_COUNT));
-    choose(IDC_MAPPING_LIST, mappingSetAssociative);
+    choose(IDC_MAPPING_LIST, toInt(MappingMethod::SetAssociative));
     EXPECT_TRUE(isEnabled(IDC_POLICY_LIST));
     EXPECT_TRUE(isEnabled(IDC_SET_COUNT));
-    choose(IDC_MAPPING_LIST, mappingAssociative);
+    choose(IDC_MAPPING_LIST, toInt(MappingMethod::Associative));
     EXPECT_TRUE(isEnabled(IDC_POLICY_LIST));
     EXPECT_FALSE(isEnabled(IDC_SET_COUNT));
 }
@@ -92,9 +85,9 @@ TEST_F(ConfigDialog, WorkModeListSwitchesTheAddressAndIterationFields) {
         int mode;
         bool firstAddress, otherAddresses, iterations;
     };
-    for (const Expected& e :
-         {Expected{modeGiven, true, true, true}, Expected{modeIndividual, true, false, false},
-          Expected{modeRandom, false, false, true}}) {
+    for (const Expected& e : {Expected{toInt(WorkMode::GivenSequence), true, true, true},
+                              Expected{toInt(WorkMode::Individual), true, false, false},
+                              Expected{toInt(WorkMode::RandomSequence), false, false, true}}) {
         choose(IDC_WORK_MODE_LIST, e.mode);
         EXPECT_EQ(isEnabled(IDC_ADDRESS_FIRST), e.firstAddress) << e.mode;
         for (int id = IDC_ADDRESS_FIRST + 1; id <= IDC_ADDRESS_LAST; ++id) {
@@ -106,11 +99,11 @@ TEST_F(ConfigDialog, WorkModeListSwitchesTheAddressAndIterationFields) {
 }
 
 TEST_F(ConfigDialog, ChoosingIndividualClearsTheIterationCountButSetareModReadsTheField) {
-    choose(IDC_WORK_MODE_LIST, modeGiven);
+    choose(IDC_WORK_MODE_LIST, toInt(WorkMode::GivenSequence));
     typeInto(IDC_ITERATION_COUNT, L"7");
     press(IDOK);
     EXPECT_EQ(cacheConfig.iterationCount, 7);
-    choose(IDC_WORK_MODE_LIST, modeIndividual);
+    choose(IDC_WORK_MODE_LIST, toInt(WorkMode::Individual));
     EXPECT_EQ(cacheConfig.iterationCount, 0);
     press(IDOK);
     EXPECT_EQ(cacheConfig.iterationCount, 7);
@@ -159,7 +152,7 @@ TEST_F(ConfigDialog, StartIsEnabledOnlyBetweenAValidSetareModAndTheRun) {
 
 TEST_F(ConfigDialog, SetareModStoresTheSelectedTextsAndUnreadableAddresses) {
     typeWorkedExample();
-    choose(IDC_MAPPING_LIST, mappingSetAssociative);
+    choose(IDC_MAPPING_LIST, toInt(MappingMethod::SetAssociative));
     choose(IDC_POLICY_LIST, 1);
     typeInto(IDC_ADDRESS_FIRST + 4, L"");
     typeInto(IDC_RAM_SIZE, L"4294967295");
@@ -175,7 +168,7 @@ TEST_F(ConfigDialog, SetareModStoresTheSelectedTextsAndUnreadableAddresses) {
 
 TEST_F(ConfigDialog, RegenerateButtonFollowsAValidRandomSetareMod) {
     typeWorkedExample();
-    choose(IDC_WORK_MODE_LIST, modeRandom);
+    choose(IDC_WORK_MODE_LIST, toInt(WorkMode::RandomSequence));
     typeInto(IDC_ITERATION_COUNT, L"50");
     press(IDOK);
     EXPECT_TRUE(isEnabled(IDC_REGENERATE_SEQUENCE));
@@ -187,7 +180,7 @@ TEST_F(ConfigDialog, RegenerateButtonFollowsAValidRandomSetareMod) {
 
     press(IDOK);
     EXPECT_TRUE(isEnabled(IDC_REGENERATE_SEQUENCE));
-    choose(IDC_WORK_MODE_LIST, modeRandom);
+    choose(IDC_WORK_MODE_LIST, toInt(WorkMode::RandomSequence));
     EXPECT_FALSE(isEnabled(IDC_REGENERATE_SEQUENCE)) << "any later choice of work mode disables it";
     typeInto(IDC_RAM_SIZE, L"0");
     press(IDOK);
@@ -200,7 +193,7 @@ void typeWorkedExample() {
     typeInto(IDC_RAM_SIZE, L"1");
     typeInto(IDC_CACHE_SIZE, L"16");
     typeInto(IDC_BLOCK_SIZE, L"1024");
-    choose(IDC_MAPPING_LIST, mappingDirect);
-    choose(IDC_WORK_MODE_LIST, modeIndividual);
+    choose(IDC_MAPPING_LIST, toInt(MappingMethod::Direct));
+    choose(IDC_WORK_MODE_LIST, toInt(WorkMode::Individual));
     typeInto(IDC_ADDRESS_FIRST, L"74565");
 }

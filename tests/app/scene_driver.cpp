@@ -4,6 +4,7 @@
 //
 // Usage: scene_driver SCENE CONTINUE_FILE
 
+#include "config/cache_config.h"
 #include "dialog_driver.h"
 #include "remote_application.h"
 #include "resources/resource_ids.h"
@@ -14,15 +15,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int mappingAssociative = 0;
-constexpr int mappingSetAssociative = 1;
-constexpr int mappingDirect = 2;
-constexpr int policyFifo = 0;
-constexpr int policyLru = 1;
-constexpr int modeIndividual = 0;
-constexpr int modeRandom = 1;
-constexpr int modeGiven = 2;
 
 struct Configuration {
     const wchar_t* ram;
@@ -77,24 +69,35 @@ const std::vector<const wchar_t*> givenAddresses{L"0",     L"20480", L"2048",  L
 
 bool driveInto(const std::string& scene, HWND dialog) {
     if (scene == "dialog-and-console" || scene == "individual-direct") {
-        runIndividually(dialog, {L"1", L"16", L"1024", mappingDirect, -1, modeIndividual, L"0", L"0"},
-                        {L"74565", L"5000", L"200000", L"74565", L"90949"});
+        runIndividually(
+            dialog,
+            {L"1", L"16", L"1024", toInt(MappingMethod::Direct), -1, toInt(WorkMode::Individual), L"0", L"0"},
+            {L"74565", L"5000", L"200000", L"74565", L"90949"});
     } else if (scene == "individual-associative") {
         runIndividually(dialog,
-                        {L"1", L"16", L"4096", mappingAssociative, policyLru, modeIndividual, L"0", L"0"},
+                        {L"1", L"16", L"4096", toInt(MappingMethod::Associative),
+                         toInt(ReplacementPolicy::Lru), toInt(WorkMode::Individual), L"0", L"0"},
                         {L"74565", L"8192", L"300000", L"90000", L"74600", L"500000"});
     } else if (scene == "individual-set-associative") {
         runIndividually(dialog,
-                        {L"1", L"16", L"2048", mappingSetAssociative, policyFifo, modeIndividual, L"4", L"0"},
+                        {L"1", L"16", L"2048", toInt(MappingMethod::SetAssociative),
+                         toInt(ReplacementPolicy::Fifo), toInt(WorkMode::Individual), L"4", L"0"},
                         {L"74565", L"8192", L"300000", L"9000", L"532480", L"106496"});
     } else if (scene == "given-sequence") {
-        runSequence(dialog, {L"1", L"16", L"2048", mappingSetAssociative, policyLru, modeGiven, L"2", L"1"},
+        runSequence(dialog,
+                    {L"1", L"16", L"2048", toInt(MappingMethod::SetAssociative),
+                     toInt(ReplacementPolicy::Lru), toInt(WorkMode::GivenSequence), L"2", L"1"},
                     givenAddresses);
     } else if (scene == "random-chart") {
-        runSequence(dialog, {L"1", L"16", L"1024", mappingAssociative, policyLru, modeRandom, L"0", L"100"},
+        runSequence(dialog,
+                    {L"1", L"16", L"1024", toInt(MappingMethod::Associative), toInt(ReplacementPolicy::Lru),
+                     toInt(WorkMode::RandomSequence), L"0", L"100"},
                     {});
     } else if (scene == "given-chart") {
-        runSequence(dialog, {L"1", L"16", L"2048", mappingDirect, -1, modeGiven, L"0", L"5"}, givenAddresses);
+        runSequence(dialog,
+                    {L"1", L"16", L"2048", toInt(MappingMethod::Direct), -1, toInt(WorkMode::GivenSequence),
+                     L"0", L"5"},
+                    givenAddresses);
     } else {
         return scene == "splash";
     }
