@@ -1,15 +1,12 @@
 #pragma once
 
+#include "view/diagram_bitmaps.h"
+
 #include <windows.h>
 
-// The four pictures of the main view: the title splash and the diagrams of the direct, associative and
-// set-associative mappings.
-inline constexpr int diagramBitmapCount = 4;
-extern HBITMAP diagramBitmaps[diagramBitmapCount];
-
-// Loads the pictures from the program's resources for one paint, and releases them after it.
-void loadDiagramBitmaps();
-void releaseDiagramBitmaps();
-
-// Draws the scene of the last run, or the title splash while no results are ready, on the paint DC.
+// Draws the scene of the last run, or the title splash while no results are ready, on the paint DC, laid out
+// for the client rectangle of mainWindow. The pictures must be loaded (loadDiagramBitmaps).
 void paintMainView(HDC dc, const PAINTSTRUCT& paint);
+
+// The same for a given client rectangle, (0, 0, W, H): the DC may be any DC of that size.
+void paintMainViewInto(HDC dc, const RECT& client);

@@ -1,0 +1,215 @@
+#include "canvas.h"
+#include "scenes.h"
+
+#include "config/cache_config.h"
+#include "core_state.h"
+#include "engine/simulation_state.h"
+#include "view/miss_chart.h"
+#include "view/view_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int chartLeft = 70;
+constexpr int chartTop = 30;
+constexpr int chartRight = 870;
+constexpr int chartBottom = 430;
+
+int pointX(int j, int accessCount) {
+    return chartLeft + j * 800 / accessCount;
+}
+int pointY(double value) {
+    return chartBottom - static_cast<int>(400.0 * value);
+}
+double rateAt(int j) {
+    return simulationState.missRate[static_cast<std::size_t>(j)];
+}
+double outcomeAt(int j) {
+    return simulationState.missFlag[static_cast<std::size_t>(j)];
+}
+
+class MissChart : public ::testing::Test {
+  protected:
+    void SetUp() override { startFromStartup(); }
+
+    // The red curve passes through every point of the miss rate, the black line through every outcome that
+    // the curve does not cover, and nothing is plotted beyond the last access.
+    void expectPointsOf(int accessCount) {
+        for (int j = 0; j < accessCount; ++j) {
+            const int x = pointX(j, accessCount);
+            EXPECT_TRUE(isRed(canvas.pixel(x, pointY(rateAt(j))))) << "rate point " << j;
+            if (std::abs(pointY(outcomeAt(j)) - pointY(rateAt(j))) > 3) {
+                EXPECT_TRUE(isInk(canvas.pixel(x, pointY(outcomeAt(j))))) << "outcome point " << j;
+            }
+        }
+        const int beyond = pointX(accessCount - 1, accessCount) + 3;
+        EXPECT_FALSE(canvas.any(RECT{beyond, 0, 904, 466}, isRed));
+        EXPECT_FALSE(canvas.any(RECT{beyond, chartTop - 2, chartRight + 5, chartBottom - 2}, isInk));
+    }
+
+    Canvas canvas;
+};
+
+TEST_F(MissChart, TenAccessesArePlottedEightyPixelsApart) {
+    runRandomChart(10);
+    canvas.paint();
+    for (int j = 0; j < 10; ++j) {
+        EXPECT_EQ(pointX(j, 10), 70 + 80 * j);
+    }
+    expectPointsOf(10);
+}
+
+TEST_F(MissChart, HundredAccessesArePlottedEightPixelsApartUpTo862) {
+    runRandomChart(100);
+    canvas.paint();
+    EXPECT_EQ(pointX(99, 100), 862);
+    expectPointsOf(100);
+}
+
+// Three passes of the given sequence: 30 accesses. Miss, hit, hit puts the miss rate at exactly 1/3 after the
+// third access, 133 pixels above the axis once truncated.
+TEST_F(MissChart, GivenSequenceRepeatedThreeTimesPlotsThirtyAccesses) {
+    runGivenChart(3);
+    canvas.paint();
+    EXPECT_EQ(cacheConfig.iterationCount, 3);
+    ASSERT_DOUBLE_EQ(rateAt(2), 1.0 / 3.0);
+    EXPECT_TRUE(isRed(canvas.pixel(pointX(2, 30), 297)));
+    EXPECT_EQ(pointX(2, 30), 123);
+    expectPointsOf(30);
+}
+
+TEST_F(MissChart, PaintingLeavesTheIterationCountAsItWas) {
+    for (int iterations : {2, 3, 10}) {
+        runGivenChart(iterations);
+        canvas.paint();
+        EXPECT_EQ(cacheConfig.iterationCount, iterations);
+    }
+    runRandomChart(37);
+    canvas.paint();
+    EXPECT_EQ(cacheConfig.iterationCount, 37);
+}
+
+// The axes: x = 70 from the chart's top down, y = 430 from the axis to 869; neither is covered by the grid.
+TEST_F(MissChart, AxesRunAlongTheLeftAndBottomOfThePlot) {
+    runRandomChart(100);
+    canvas.paint();
+    for (int y = chartTop + 5; y < chartBottom; y += 5) {
+        EXPECT_TRUE(isInk(canvas.pixel(chartLeft, y))) << y;
+    }
+    for (int x = chartLeft; x < chartRight; x += 5) {
+        EXPECT_TRUE(isInk(canvas.pixel(x, chartBottom))) << x;
+    }
+    EXPECT_FALSE(isInk(canvas.pixel(chartLeft, chartTop - 2)));
+    EXPECT_FALSE(isInk(canvas.pixel(chartRight + 1, chartBottom)));
+}
+
+// 80 x 40 dotted cells from x = 71 to 870 and y = 30 to 429, and no grid anywhere else.
+TEST_F(MissChart, GridCoversThePlotAndNothingElse) {
+    runRandomChart(10);
+    canvas.paint();
+    for (int i = 0; i < 80; ++i) {
+        for (int r = 0; r < 40; ++r) {
+            const int left = chartLeft + 10 * i + 1;
+            const int bottom = chartBottom - 10 * r;
+            EXPECT_TRUE(canvas.any(RECT{left, bottom - 10, left + 10, bottom}, isGridGrey)) << i << ", " << r;
+        }
+    }
+    EXPECT_FALSE(canvas.any(RECT{0, 0, chartLeft + 1, 466}, isGridGrey));
+    EXPECT_FALSE(canvas.any(RECT{chartRight + 1, 0, 904, 466}, isGridGrey));
+    EXPECT_FALSE(canvas.any(RECT{0, 0, 904, chartTop}, isGridGrey));
+    EXPECT_FALSE(canvas.any(RECT{0, chartBottom, 904, 466}, isGridGrey));
+}
+
+// The grid is 3 200 cells, each (70 + 10i + 1, 430 - 10r) to (70 + 10i + 11, 430 - 10r - 10), outlined with
+// the dotted grey pen and filled with the DC's white brush. Drawn with invisible series pens, the chart's
+// grid must match those cells pixel for pixel.
+TEST_F(MissChart, GridIsTheDottedCellsPixelForPixel) {
+    runRandomChart(10);
+    const HPEN gridPen = CreatePen(PS_DOT, 1, RGB(200, 200, 200));
+    const HGDIOBJ noLine = GetStockObject(NULL_PEN);
+    drawMissChart(canvas.dc(), computeViewLayout(canvas.client()), static_cast<HPEN>(noLine), gridPen,
+                  static_cast<HPEN>(noLine));
+    Canvas cells;
+    const HGDIOBJ previous = SelectObject(cells.dc(), gridPen);
+    for (int i = 0; i < 80; ++i) {
+        for (int r = 0; r < 40; ++r) {
+            Rectangle(cells.dc(), chartLeft + 10 * i + 1, chartBottom - 10 * r, chartLeft + 10 * i + 11,
+                      chartBottom - 10 * r - 10);
+        }
+    }
+    SelectObject(cells.dc(), previous);
+    DeleteObject(gridPen);
+    GdiFlush();
+    int differences = 0;
+    for (int y = chartTop; y < chartBottom; ++y) {
+        for (int x = chartLeft + 1; x <= chartRight; ++x) {
+            differences += canvas.pixel(x, y) == cells.pixel(x, y) ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(differences, 0);
+    EXPECT_GT(cells.count(cells.client(), isGridGrey), 3200);
+}
+
+// The vertical caption stands one character to a 15-pixel box from y = 100; its two spaces leave their boxes
+// empty.
+TEST_F(MissChart, CaptionsStandUnderAndLeftOfThePlot) {
+    runRandomChart(10);
+    canvas.paint();
+    const RECT horizontal =
+        canvas.bounds(RECT{chartLeft, chartBottom + 15, chartRight, chartBottom + 35}, isInk);
+    EXPECT_NEAR((horizontal.left + horizontal.right) / 2, 470, 3);
+    EXPECT_GT(horizontal.right - horizontal.left, 60);
+    const wchar_t caption[] = L"Miss cacche %";
+    for (int k = 0; k < 13; ++k) {
+        const RECT box{chartLeft - 45, chartTop + 70 + 15 * k, chartLeft - 30, chartTop + 85 + 15 * k};
+        EXPECT_EQ(canvas.any(box, isInk), caption[k] != L' ') << "character " << k;
+    }
+    EXPECT_FALSE(canvas.any(RECT{0, 20, chartLeft - 45, 466}, isInk));
+}
+
+// 100, 75, 50, 25 and 0 beside the grid lines; the access numbers under x = 70, 270, 470, 670 and 870.
+TEST_F(MissChart, TickLabelsStandBesideTheirGridLines) {
+    runRandomChart(10);
+    canvas.paint();
+    for (int v = 0; v <= 40; v += 10) {
+        const int y = chartTop + 10 * v;
+        const RECT ink = canvas.bounds(RECT{chartLeft - 25, y - 5, chartLeft - 2, y + 5}, isInk);
+        EXPECT_LT(ink.left, ink.right) << v;
+        EXPECT_NEAR((ink.top + ink.bottom) / 2, y, 2) << v;
+    }
+    for (int x = chartLeft; x <= chartRight; x += 200) {
+        const RECT ink = canvas.bounds(RECT{x - 15, chartBottom + 5, x + 15, chartBottom + 20}, isInk);
+        EXPECT_LT(ink.left, ink.right) << x;
+        EXPECT_NEAR((ink.left + ink.right) / 2, x, 2) << x;
+    }
+    // "10" under the right end is wider than "2" under the first quarter.
+    const RECT two = canvas.bounds(RECT{255, chartBottom + 5, 285, chartBottom + 20}, isInk);
+    const RECT ten = canvas.bounds(RECT{855, chartBottom + 5, 885, chartBottom + 20}, isInk);
+    EXPECT_GT(ten.right - ten.left, two.right - two.left);
+}
+
+// Apart from the title above y = 20, the chart and its labels keep to x 25..885 and y 25..465. The plot stays
+// put whatever the client size; only the labels' font follows the panel rows.
+TEST_F(MissChart, KeepsItsPlaceAndSizeWhateverTheClient) {
+    runRandomChart(100);
+    canvas.paint();
+    const RECT ink = canvas.bounds(RECT{0, 20, 904, 466}, [](COLORREF c) { return !isWhite(c); });
+    EXPECT_GE(ink.left, 25);
+    EXPECT_LE(ink.right, 885);
+    EXPECT_GE(ink.top, 25);
+    EXPECT_LE(ink.bottom, 466);
+    Canvas larger(1000, 600);
+    larger.paint();
+    int differences = 0;
+    for (int y = chartTop - 2; y <= chartBottom + 2; ++y) {
+        for (int x = chartLeft - 2; x <= chartRight + 2; ++x) {
+            differences += canvas.pixel(x, y) == larger.pixel(x, y) ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(differences, 0);
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#include "view/diagram_bitmaps.h"
+
+#include "app/shell_state.h"
+#include "resources/resource_ids.h"
+#include "view/gdi_objects.h"
+
+HBITMAP diagramBitmaps[diagramBitmapCount] = {};
+
+void loadDiagramBitmaps() {
+    const int ids[diagramBitmapCount] = {IDB_SPLASH, IDB_DIRECT_MAPPING, IDB_ASSOCIATIVE_MAPPING,
+                                         IDB_SET_ASSOCIATIVE_MAPPING};
+    for (int i = 0; i < diagramBitmapCount; ++i) {
+        diagramBitmaps[i] = LoadBitmapW(appInstance, MAKEINTRESOURCEW(ids[i]));
+    }
+}
+
+void releaseDiagramBitmaps() {
+    for (HBITMAP& bitmap : diagramBitmaps) {
+        if (bitmap != nullptr) {
+            DeleteObject(bitmap);
+            bitmap = nullptr;
+        }
+    }
+}
+
+void blitBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
+    if (bitmap == nullptr) {
+        return;
+    }
+    const MemoryDc source(dc);
+    const ScopedSelection picture(source.get(), bitmap);
+    BITMAP size{};
+    GetObjectW(bitmap, sizeof size, &size);
+    BitBlt(dc, x, y, size.bmWidth, size.bmHeight, source.get(), 0, 0, SRCCOPY);
+}

@@ -1,0 +1,61 @@
+#include "view/view_layout.h"
+
+#include "config/capacities.h"
+
+namespace {
+
+constexpr int panelColumnCount = 10;
+constexpr int panelRowSlots = 17; // 16 cache rows and the RAM strip
+
+// The margin taken twice from the client height: above the cache rows and between them and the RAM strip.
+int verticalMargin(const ViewLayout& layout) {
+    return 5 * layout.cellGap;
+}
+
+} // namespace
+
+ViewLayout computeViewLayout(const RECT& client) {
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    ViewLayout layout;
+    layout.colUnit = width / 30;
+    layout.rowUnit = height / 20;
+    layout.cellW = (width - 2 * layout.colUnit - (panelColumnCount - 1) * layout.cellGap) / panelColumnCount;
+    layout.cellH = (height - 2 * verticalMargin(layout)) / panelRowSlots;
+    return layout;
+}
+
+int labelFontHeight(const ViewLayout& layout) {
+    return layout.cellH / 2 - 1;
+}
+
+int panelColumnLeft(const ViewLayout& layout, int column) {
+    return layout.colUnit + column * (layout.cellW + layout.cellGap);
+}
+
+int panelRowTop(const ViewLayout& layout, int row) {
+    return layout.rowUnit + row * layout.cellH;
+}
+
+RECT cacheCellRect(const ViewLayout& layout, int column, int row) {
+    const int left = panelColumnLeft(layout, column);
+    const int top = panelRowTop(layout, row);
+    return RECT{left, top, left + layout.cellW, top + layout.cellH};
+}
+
+// Always below the place of a 17th row, whatever the number of blocks.
+int ramStripTop(const ViewLayout& layout) {
+    return panelRowTop(layout, cacheBlockCapacity) + verticalMargin(layout);
+}
+
+RECT ramCellRect(const ViewLayout& layout, int column) {
+    const int left = panelColumnLeft(layout, column);
+    const int top = ramStripTop(layout);
+    return RECT{left, top, left + layout.cellW, top + layout.cellH};
+}
+
+RECT chartTitleRect(const ViewLayout& layout) {
+    const int left = layout.chartLeft - 10;
+    return RECT{left, layout.chartTop - 10, left + panelColumnCount * (layout.cellW + layout.cellGap),
+                layout.chartTop + layout.cellH - 60};
+}
