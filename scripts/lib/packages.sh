@@ -1,8 +1,11 @@
-# Installs missing Debian packages. Sourced by the scripts in scripts/.
+# Installs missing Debian packages. Sourced by the scripts in scripts/, after steps.sh.
 
 native_packages=(g++ cmake make libgtest-dev libbenchmark-dev)
-windows_packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev googletest wine wine32:i386 fonts-wine
-                  wine64 xvfb xauth)
+# Both MinGW-w64 compilers: the 32-bit product, and the 64-bit build that machines without i386 support run.
+# wine32 installs everywhere but starts only where the kernel runs 32-bit programs.
+windows_packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
+                  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev googletest
+                  wine wine32:i386 wine64 fonts-wine fonts-liberation fontconfig xvfb xauth file)
 
 # Prints the packages of the arguments that are not installed.
 missing_packages() {
@@ -14,8 +17,8 @@ missing_packages() {
     done
 }
 
-# ensure_packages PACKAGE...: installs what is missing, quietly; does nothing when all are there. A package
-# named with :i386 needs the i386 architecture, which is added first.
+# ensure_packages PACKAGE...: installs what is missing; does nothing when all are there. A package named with
+# :i386 needs the i386 architecture, which is added first.
 ensure_packages() {
     local missing
     mapfile -t missing < <(missing_packages "$@")
@@ -29,14 +32,17 @@ ensure_packages() {
     if [ "$needs_i386" -eq 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
         add_arch="dpkg --add-architecture i386 && "
     fi
-    local install="apt-get install -y -qq --no-install-recommends ${missing[*]}"
+    local install="apt-get install -y --no-install-recommends ${missing[*]}"
 
     if [ "$(id -u)" -ne 0 ]; then
-        echo "Missing packages. Run as root: ${add_arch}apt-get update && $install" >&2
-        exit 1
+        fail "missing packages. Run as root: ${add_arch}apt-get update && $install"
     fi
-    echo "Installing: ${missing[*]}" >&2
-    [ -n "$add_arch" ] && dpkg --add-architecture i386
-    DEBIAN_FRONTEND=noninteractive apt-get update -qq >/dev/null
-    DEBIAN_FRONTEND=noninteractive $install >/dev/null
+    echo "Installing: ${missing[*]}"
+    if [ -n "$add_arch" ]; then
+        run_step "add the i386 architecture" apt-architecture dpkg --add-architecture i386
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    run_step "apt-get update" apt-update apt-get update
+    # shellcheck disable=SC2086 # the package list is meant to split
+    run_step "install ${missing[*]}" apt-install $install
 }

@@ -1,4 +1,5 @@
-# Running the Windows programs under Wine on a private X server. Sourced by the scripts in scripts/.
+# Running the Windows programs under Wine on a private X server. Sourced by the scripts in scripts/, after
+# windows_build.sh's choose_windows_build has set wine_loader.
 
 export WINEDEBUG=-all
 export WINEARCH=win64
@@ -8,31 +9,79 @@ in_private_display() {
     xvfb-run -a -s "-screen 0 1600x1200x24 -nolisten tcp" "$@"
 }
 
-# prepare_wine_prefix PREFIX: uses PREFIX, creating it on first use with Wine's own faces (Tahoma for the
-# dialogs, Marlett for the caption buttons) where the prefix looks for fonts first.
-prepare_wine_prefix() {
-    export WINEPREFIX="$1"
-    [ -d "$WINEPREFIX/drive_c/windows/Fonts" ] && return 0
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+# wine_run PROGRAM ARGUMENTS...: runs a Windows program, or one of Wine's own (wineboot, reg, winepath).
+wine_run() {
+    "$wine_loader" "$@"
 }
 
-# start_fresh_wine PREFIX: a new prefix for a private X server, with one wineserver kept up until stop_wine.
-# Wine's own services start here with their output discarded, so that they never hold a test's output open.
-# There is no window manager: Wine draws the window captions and frames and manages the windows itself, so
-# that showing or hiding a window never waits for a manager that does not exist.
+# The faces the prefix gives the names the program asks for. The program keeps the fonts its templates and
+# paints name; only this table decides what stands in for them under Wine:
+# - "MS Shell Dlg", the dialogs' font: Windows gives it Microsoft Sans Serif, whose widths Liberation Sans
+#   (Arial's metrics) keeps closely enough for every label to fit its template.
+# - "NewFont", the main view's label font, is installed nowhere; Windows' font mapper gives a variable-pitch
+#   face it does not know Arial, and so does this prefix.
+font_substitutes=(
+    "MS Shell Dlg=Liberation Sans"
+    "MS Shell Dlg 2=Liberation Sans"
+    "NewFont=Liberation Sans"
+    "Arial=Liberation Sans"
+)
+
+# set_font_substitutes: writes font_substitutes into the prefix, where Windows keeps them and where Wine's
+# font mapper looks for replacements of missing faces.
+set_font_substitutes() {
+    local entry name face
+    for entry in "${font_substitutes[@]}"; do
+        name=${entry%%=*}
+        face=${entry#*=}
+        wine_run reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+            /v "$name" /t REG_SZ /d "$face" /f
+        wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "$face" /f
+    done
+}
+
+# start_wine PREFIX: uses PREFIX, creating it when it is new or was left incomplete, with one wineserver kept
+# up until stop_wine, so that every program starts in a second or two. The server is started apart from the
+# caller's output streams: a server holding them would keep a reading pipeline (scripts/test | tail) open
+# after the script has ended.
+start_wine() {
+    export WINEPREFIX="$1"
+    prefix_is_current || rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineserver -p </dev/null >/dev/null 2>&1 || fail "wineserver -p did not start for the prefix $WINEPREFIX"
+    prefix_is_current && return 0
+    run_step "create the Wine prefix $WINEPREFIX with $wine_loader" "wine-prefix-$(basename "$WINEPREFIX")" \
+        create_wine_prefix
+}
+
+# start_fresh_wine PREFIX: start_wine on a new prefix.
 start_fresh_wine() {
     rm -rf "$1"
-    mkdir -p "$1"
-    export WINEPREFIX="$1"
-    wineserver -p
-    prepare_wine_prefix "$1"
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    start_wine "$1"
+}
+
+# create_wine_prefix: fills the new prefix WINEPREFIX: Wine's Marlett for the caption buttons, the font
+# substitutes above, and, since there is no window manager, captions and frames drawn by Wine itself.
+create_wine_prefix() {
+    wine_run wineboot -i
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    set_font_substitutes
+    wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f
+    wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+    prefix_settings >"$WINEPREFIX/.tarvel-prefix-ready"
+}
+
+# What a prefix made by create_wine_prefix depends on; a kept prefix made with other settings is made anew.
+prefix_settings() {
+    echo "$wine_loader"
+    printf '%s\n' "${font_substitutes[@]}"
+}
+
+prefix_is_current() {
+    [ -f "$WINEPREFIX/.tarvel-prefix-ready" ] && [ "$(cat "$WINEPREFIX/.tarvel-prefix-ready")" = "$(prefix_settings)" ]
 }
 
 # stop_wine: ends every process of the prefix and its wineserver.
 stop_wine() {
-    wineserver -k 2>/dev/null || true
+    wineserver -k </dev/null >/dev/null 2>&1 || true
 }

@@ -104,6 +104,15 @@ bool driveInto(const std::string& scene, HWND dialog) {
     return true;
 }
 
+// The Help dialog over the main window, with the Configuration dialog of a direct individual run below.
+bool driveIntoHelp(const std::string& scene, RemoteApplication& application, HWND dialog) {
+    if (scene != "help" || !driveInto("individual-direct", dialog)) {
+        return false;
+    }
+    sendRemoteCommand(application, IDM_HELP);
+    return true;
+}
+
 bool fileExists(const char* path) {
     return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
@@ -122,7 +131,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const HWND dialog = scene == "splash" ? nullptr : openRemoteConfigurationDialog(application);
-    if (!driveInto(scene, dialog)) {
+    if (!driveInto(scene, dialog) && !driveIntoHelp(scene, application, dialog)) {
         std::fprintf(stderr, "scene_driver: unknown scene \"%s\"\n", scene.c_str());
         closeRemoteApplication(application);
         return 64;
