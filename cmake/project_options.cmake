@@ -11,3 +11,9 @@ function(tarvel_apply_options target)
         target_link_options(${target} PRIVATE -fsanitize=address,undefined)
     endif()
 endfunction()
+
+# A release build that gives the same bytes wherever the checkout lies: no source paths in the binaries.
+option(TARVEL_REPRODUCIBLE "Map source paths out of the binaries" OFF)
+if(TARVEL_REPRODUCIBLE)
+    add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)
+endif()

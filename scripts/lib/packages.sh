@@ -5,7 +5,8 @@ native_packages=(g++ cmake make libgtest-dev libbenchmark-dev)
 # wine32 installs everywhere but starts only where the kernel runs 32-bit programs.
 windows_packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
                   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev googletest
-                  wine wine32:i386 wine64 fonts-wine fonts-liberation fontconfig xvfb xauth file)
+                  wine wine32:i386 wine64 fonts-wine fonts-liberation
+                  fonts-crosextra-carlito fontconfig xvfb xauth x11-utils file unzip)
 
 # Prints the packages of the arguments that are not installed.
 missing_packages() {

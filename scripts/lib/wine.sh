@@ -15,16 +15,17 @@ wine_run() {
 }
 
 # The faces the prefix gives the names the program asks for. The program keeps the fonts its templates and
-# paints name; only this table decides what stands in for them under Wine:
-# - "MS Shell Dlg", the dialogs' font: Windows gives it Microsoft Sans Serif, whose widths Liberation Sans
-#   (Arial's metrics) keeps closely enough for every label to fit its template.
-# - "NewFont", the main view's label font, is installed nowhere; Windows' font mapper gives a variable-pitch
-#   face it does not know Arial, and so does this prefix.
+# paint name; only this table decides what stands in for them under Wine:
+# - "MS Shell Dlg", the dialogs' font. Its labels were laid out for the narrow bitmap face of Windows' dialogs;
+#   of the faces Debian packages, Carlito (fonts-crosextra-carlito) is narrow enough for every label to show its
+#   whole text on one line (tests/app/dialog_labels_test.cpp measures them). Arial-metric faces, DejaVu and
+#   Wine's own Tahoma wrap "Dimensiune RAM (Mo)", "Dimensiune cache (ko)" and "Mod de lucru".
+# - "NewFont", the main view's label font, is installed nowhere; for a variable-pitch face it does not know,
+#   Windows' font mapper gives Arial, and this prefix gives Liberation Sans (fonts-liberation), Arial's metrics.
 font_substitutes=(
-    "MS Shell Dlg=Liberation Sans"
-    "MS Shell Dlg 2=Liberation Sans"
+    "MS Shell Dlg=Carlito"
+    "MS Shell Dlg 2=Carlito"
     "NewFont=Liberation Sans"
-    "Arial=Liberation Sans"
 )
 
 # set_font_substitutes: writes font_substitutes into the prefix, where Windows keeps them and where Wine's
