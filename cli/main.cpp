@@ -30,15 +30,19 @@ int perform(const TextCommand& command) {
     if (command.seed) {
         seedDeterministicRandom(*command.seed);
     }
-    for (std::size_t run = 0; run < command.runs.size(); ++run) {
-        applyDialogFields(command.runs[run]);
-        if (cacheConfig.configErrors != 0) {
-            printStatusReport(stdout);
-            return finish(exitInvalidConfiguration);
-        }
-        startSimulation();
-        if (command.printEach || run + 1 == command.runs.size()) {
-            printStatusReport(stdout);
+    for (std::size_t segment = 0; segment < command.segments.size(); ++segment) {
+        const RunSegment& runs = command.segments[segment];
+        const bool lastSegment = segment + 1 == command.segments.size();
+        for (std::uint32_t run = 0; run < runs.runs; ++run) {
+            applyDialogFields(runs.fields);
+            if (cacheConfig.configErrors != 0) {
+                printStatusReport(stdout);
+                return finish(exitInvalidConfiguration);
+            }
+            startSimulation();
+            if (command.printEach || (lastSegment && run + 1 == runs.runs)) {
+                printStatusReport(stdout);
+            }
         }
     }
     return finish(0);

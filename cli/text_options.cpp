@@ -132,7 +132,7 @@ struct CommandBuilder {
     }
 
     void pressAgain() {
-        command.runs.push_back(fields);
+        command.segments.push_back(RunSegment{fields, 1});
         addressesInRun = 0;
     }
 
@@ -207,8 +207,6 @@ ParsedCommand parseTextCommand(std::span<const std::string_view> arguments) {
         }
     }
     builder.pressAgain();
-    for (std::uint32_t i = 1; i < builder.repeats; ++i) {
-        builder.command.runs.push_back(builder.fields);
-    }
+    builder.command.segments.back().runs = builder.repeats;
     return ParsedCommand{std::move(builder.command), {}};
 }

@@ -9,9 +9,16 @@
 #include <string_view>
 #include <vector>
 
-// What the command line asks for: the dialog's contents at each press of "Setare mod" and START SIMULARE.
+// The dialog's contents at one or more successive presses of "Setare mod" and START SIMULARE.
+struct RunSegment {
+    DialogFields fields;
+    std::uint32_t runs = 1;
+};
+
+// What the command line asks for: one segment per --then, the last one pressed --runs times. It takes memory
+// in proportion to the command line, however many runs it asks for.
 struct TextCommand {
-    std::vector<DialogFields> runs;
+    std::vector<RunSegment> segments;
     bool printEach = false;
     std::optional<std::uint64_t> seed;
     bool showHelp = false;

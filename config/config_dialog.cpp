@@ -10,6 +10,7 @@
 #include "engine/simulation_state.h"
 #include "resources/resource_ids.h"
 
+#include <algorithm>
 #include <span>
 #include <string>
 
@@ -94,14 +95,21 @@ void onWorkModeSelected(HWND dialog) {
     }
 }
 
+// A field's whole text, however long: a digit typed after the first 63 still counts.
+std::wstring fieldText(HWND dialog, int id) {
+    const HWND field = GetDlgItem(dialog, id);
+    std::wstring text(static_cast<std::size_t>(std::max(GetWindowTextLengthW(field), 0)) + 1, L'\0');
+    const int copied = GetWindowTextW(field, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
+
 // A field's text as a number. The platform's own conversion is not used: some implementations refuse
 // 4294967295 or accept a number followed by other characters, and every field must read the same everywhere.
 FieldNumber readField(HWND dialog, int id) {
-    wchar_t text[64] = {};
-    GetDlgItemTextW(dialog, id, text, static_cast<int>(std::size(text)));
     std::string narrow;
-    for (const wchar_t* c = text; *c != L'\0'; ++c) {
-        narrow.push_back(*c < 0x80 ? static_cast<char>(*c) : '?');
+    for (const wchar_t c : fieldText(dialog, id)) {
+        narrow.push_back(c < 0x80 ? static_cast<char>(c) : '?');
     }
     return readFieldNumber(narrow);
 }
@@ -179,10 +187,7 @@ void onExit(HWND dialog) {
     DestroyWindow(dialog); // a modeless dialog is destroyed, not ended: ending it would only hide it
     configDialog = nullptr;
     configDialogCreated = 0;
-    simulationState.previousMappingMethod = -2;
-    simulationState.previousReplacementPolicy = -2;
-    simulationState.previousWorkMode = -2;
-    simulationState.regenerateRandomSequence = 1;
+    forgetLastReset();
 }
 
 INT_PTR onCommand(HWND dialog, int id, unsigned code) {

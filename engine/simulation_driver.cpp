@@ -34,18 +34,36 @@ bool sameChoicesAsLastReset() {
            state.previousWorkMode == toInt(cacheConfig.workMode);
 }
 
-// Successive individual runs with the same choices continue on one cache; anything else starts afresh.
-void resetUnlessContinuing() {
-    if (sameChoicesAsLastReset() && cacheConfig.workMode == WorkMode::Individual) {
-        return;
-    }
+// The blocks kept from earlier runs are filed under the cache size, block size and (set-associative) set count
+// of the last reset; under another geometry their tags, sets and LRU rows would mean something else.
+bool sameGeometryAsLastReset() {
+    const SimulationState& state = simulationState;
+    const bool setsMatter = cacheConfig.mappingMethod == MappingMethod::SetAssociative;
+    return state.previousCacheSizeKb == cacheConfig.cacheSizeKb &&
+           state.previousBlockSizeBytes == cacheConfig.blockSizeBytes &&
+           (!setsMatter || state.previousSetCount == cacheConfig.setCount);
+}
+
+void rememberReset() {
     SimulationState& state = simulationState;
-    if (state.previousWorkMode != toInt(cacheConfig.workMode)) {
-        state.regenerateRandomSequence = 1;
-    }
     state.previousMappingMethod = toInt(cacheConfig.mappingMethod);
     state.previousReplacementPolicy = toInt(cacheConfig.replacementPolicy);
     state.previousWorkMode = toInt(cacheConfig.workMode);
+    state.previousCacheSizeKb = cacheConfig.cacheSizeKb;
+    state.previousBlockSizeBytes = cacheConfig.blockSizeBytes;
+    state.previousSetCount = cacheConfig.setCount;
+}
+
+// Successive individual runs with the same choices on a cache of the same shape continue on one cache; anything
+// else starts afresh.
+void resetUnlessContinuing() {
+    if (cacheConfig.workMode == WorkMode::Individual && sameChoicesAsLastReset() && sameGeometryAsLastReset()) {
+        return;
+    }
+    if (simulationState.previousWorkMode != toInt(cacheConfig.workMode)) {
+        simulationState.regenerateRandomSequence = 1;
+    }
+    rememberReset();
     resetSimulationState();
 }
 

@@ -10,3 +10,14 @@ void resetSimulationState() {
     simulationState.missFlag.fill(hitOutcome);
     simulationState.simulationStep = 0;
 }
+
+void forgetLastReset() {
+    SimulationState& state = simulationState;
+    state.previousMappingMethod = forgottenChoice;
+    state.previousReplacementPolicy = forgottenChoice;
+    state.previousWorkMode = forgottenChoice;
+    state.previousCacheSizeKb = forgottenChoice;
+    state.previousBlockSizeBytes = forgottenChoice;
+    state.previousSetCount = forgottenChoice;
+    state.regenerateRandomSequence = 1;
+}

@@ -35,12 +35,19 @@ struct StepRecord {
     bool operator==(const StepRecord&) const = default;
 };
 
+// What the previous... fields hold when no reset is remembered; it never equals a real selection or size.
+inline constexpr std::int32_t forgottenChoice = -2;
+
 // Results of the last run and what the engine remembers between runs. Step s of a sequence writes trace index
 // s; an individual run writes trace index 1 but its outcome to missFlag[0]. One instance serves the process.
 struct SimulationState {
-    std::int32_t previousMappingMethod = -2;
-    std::int32_t previousReplacementPolicy = -2;
-    std::int32_t previousWorkMode = -2;
+    std::int32_t previousMappingMethod = forgottenChoice;
+    std::int32_t previousReplacementPolicy = forgottenChoice;
+    std::int32_t previousWorkMode = forgottenChoice;
+    // The cache geometry of the last reset: an individual run continues only on a cache of the same shape.
+    std::int32_t previousCacheSizeKb = forgottenChoice;
+    std::int32_t previousBlockSizeBytes = forgottenChoice;
+    std::int32_t previousSetCount = forgottenChoice;
     std::int32_t regenerateRandomSequence = 1;
     std::int32_t blocksPerSet = 0;
     std::array<std::uint32_t, stepCapacity> randomSequence{};
@@ -66,3 +73,7 @@ extern SimulationState simulationState;
 
 // Empties every snapshot, step record and outcome and restarts the step count. Touches nothing else.
 void resetSimulationState();
+
+// Forgets the choices and geometry of the last reset and asks for a new random sequence, so that the next run
+// starts from an empty cache whatever it is. Closing the Configuration dialog does this.
+void forgetLastReset();

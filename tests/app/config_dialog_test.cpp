@@ -6,6 +6,7 @@
 #include "resources/resource_ids.h"
 
 #include <map>
+#include <string>
 
 namespace {
 
@@ -163,6 +164,17 @@ TEST_F(ConfigDialog, SetareModStoresTheSelectedTextsAndUnreadableAddresses) {
     EXPECT_EQ(cacheConfig.ramSizeMb, -1);
     EXPECT_EQ(cacheConfig.addressEntered[4], 0);
     EXPECT_EQ(cacheConfig.addressEntered[3], 1);
+    EXPECT_TRUE(cacheConfig.configErrors & 0x200000u);
+}
+
+TEST_F(ConfigDialog, SetareModReadsEachFieldsWholeTextHoweverLong) {
+    typeWorkedExample();
+    typeInto(IDC_RAM_SIZE, (std::wstring(63, L'0') + L"5").c_str());
+    typeInto(IDC_ADDRESS_FIRST, (std::wstring(60, L'0') + L"4294967296").c_str());
+    press(IDOK);
+    EXPECT_EQ(cacheConfig.ramSizeMb, 5);
+    EXPECT_EQ(cacheConfig.addressEntered[0], 0) << "4294967296 is above the largest address";
+    EXPECT_EQ(cacheConfig.addressSequence[0], 0u);
     EXPECT_TRUE(cacheConfig.configErrors & 0x200000u);
 }
 

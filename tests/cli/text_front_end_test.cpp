@@ -67,6 +67,28 @@ TEST(TextFrontEnd, SuccessiveIndividualRunsContinueOnTheSameCache) {
                            "Bloc = 8 (8)\nTag = 4 (4)\nBloc RAM = 72 (48)\nCache hit !\n"));
 }
 
+TEST(TextFrontEnd, ANewBlockSizeBetweenIndividualRunsStartsAgainFromAnEmptyCache) {
+    const Outcome outcome = runTextFrontEnd("--each --ram 1 --cache 16 --block 1024 --mapping directa --mode "
+                                            "individual --address 4096 --then --block 2048 --address 8192");
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.out.find("Cache hit !"), std::string::npos) << "block 4 of 2048 bytes was never loaded";
+    EXPECT_TRUE(outcome.out.ends_with("Pas simulare = 1\nNumar de biti adresa virtuala: 20\nNumar de biti "
+                                      "cuvint: 11\nNumar de biti bloc: 3\nNumar de biti tag: 6\nCuvint = 0 (0)\n"
+                                      "Bloc = 4 (4)\nTag = 0 (0)\nBloc RAM = 4 (4)\nCache miss !\n"));
+}
+
+TEST(TextFrontEnd, RunsRepeatTheLastSegmentAndStopAtTheFirstInvalidOne) {
+    const Outcome repeated = runTextFrontEnd(workedExample + " --then --address 5000 --runs 3");
+    EXPECT_EQ(repeated.exitCode, 0);
+    EXPECT_NE(repeated.out.find("Pas simulare = 4\n"), std::string::npos);
+    EXPECT_EQ(repeated.out.find("Pas simulare = 3\n"), std::string::npos); // only the last report
+
+    const Outcome stopped = runTextFrontEnd(workedExample + " --each --then --ram 3 --runs 5");
+    EXPECT_EQ(stopped.exitCode, 2);
+    EXPECT_TRUE(stopped.out.ends_with("Configurare nevalida\n" + separator + "Dimensiune RAM = 3 Mo incorecta \n"));
+    EXPECT_NE(stopped.out.find("Cache miss !\n"), std::string::npos); // the first run's report stays
+}
+
 TEST(TextFrontEnd, InvalidConfigurationPrintsItsErrorsAndExitsTwo) {
     const Outcome outcome = runTextFrontEnd("");
     EXPECT_EQ(outcome.exitCode, 2);

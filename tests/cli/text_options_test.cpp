@@ -29,8 +29,9 @@ TEST(FieldText, ReadsUnsignedDecimalsLikeTheDialog) {
 TEST(TextOptions, OmittedFieldsHoldZeroAndListsHaveNoSelection) {
     const ParsedCommand parsed = parse({"--ram", "1"});
     ASSERT_TRUE(parsed.error.empty());
-    ASSERT_EQ(parsed.command.runs.size(), 1u);
-    const DialogFields& fields = parsed.command.runs[0];
+    ASSERT_EQ(parsed.command.segments.size(), 1u);
+    EXPECT_EQ(parsed.command.segments[0].runs, 1u);
+    const DialogFields& fields = parsed.command.segments[0].fields;
     EXPECT_EQ(fields.ram, "1");
     EXPECT_EQ(fields.cache, "0");
     EXPECT_EQ(fields.addresses[9], "0");
@@ -42,32 +43,36 @@ TEST(TextOptions, ListTextsSelectTheirSortedPositions) {
     const ParsedCommand parsed =
         parse({"--mapping", "asociativa pe seturi", "--policy", "LRU", "--mode", "secventa data"});
     ASSERT_TRUE(parsed.error.empty());
-    EXPECT_EQ(parsed.command.runs[0].mapping, 1);
-    EXPECT_EQ(parsed.command.runs[0].policy, 1);
-    EXPECT_EQ(parsed.command.runs[0].mode, 2);
+    const DialogFields& fields = parsed.command.segments[0].fields;
+    EXPECT_EQ(fields.mapping, 1);
+    EXPECT_EQ(fields.policy, 1);
+    EXPECT_EQ(fields.mode, 2);
 }
 
 TEST(TextOptions, ThenKeepsTheOtherFieldsAndRefillsAddressesFromFieldZero) {
     const ParsedCommand parsed = parse({"--ram", "1", "--address", "1", "--address", "2", "--address", "3",
                                         "--then", "--address", "9", "--then", "--cache", "32"});
     ASSERT_TRUE(parsed.error.empty());
-    const auto& runs = parsed.command.runs;
-    ASSERT_EQ(runs.size(), 3u);
-    EXPECT_EQ(runs[1].addresses[0], "9");
-    EXPECT_EQ(runs[1].addresses[1], "2");
-    EXPECT_EQ(runs[1].addresses[2], "3");
-    EXPECT_EQ(runs[1].ram, "1");
-    EXPECT_EQ(runs[2].cache, "32");
-    EXPECT_EQ(runs[2].addresses[0], "9");
+    const auto& segments = parsed.command.segments;
+    ASSERT_EQ(segments.size(), 3u);
+    EXPECT_EQ(segments[1].fields.addresses[0], "9");
+    EXPECT_EQ(segments[1].fields.addresses[1], "2");
+    EXPECT_EQ(segments[1].fields.addresses[2], "3");
+    EXPECT_EQ(segments[1].fields.ram, "1");
+    EXPECT_EQ(segments[2].fields.cache, "32");
+    EXPECT_EQ(segments[2].fields.addresses[0], "9");
 }
 
-TEST(TextOptions, RunsRepeatsTheLastValues) {
+TEST(TextOptions, RunsRepeatsTheLastValuesWithoutCopyingThem) {
     const ParsedCommand parsed =
-        parse({"--address", "5", "--then", "--address", "6", "--runs", "3", "--each"});
+        parse({"--address", "5", "--runs", "1000000", "--then", "--address", "6", "--runs", "3", "--each"});
     ASSERT_TRUE(parsed.error.empty());
-    ASSERT_EQ(parsed.command.runs.size(), 4u);
-    EXPECT_EQ(parsed.command.runs[0].addresses[0], "5");
-    EXPECT_EQ(parsed.command.runs[3].addresses[0], "6");
+    const auto& segments = parsed.command.segments;
+    ASSERT_EQ(segments.size(), 2u);
+    EXPECT_EQ(segments[0].fields.addresses[0], "5");
+    EXPECT_EQ(segments[0].runs, 1u); // --runs counts for the last values only, the last one given wins
+    EXPECT_EQ(segments[1].fields.addresses[0], "6");
+    EXPECT_EQ(segments[1].runs, 3u);
     EXPECT_TRUE(parsed.command.printEach);
 }
 

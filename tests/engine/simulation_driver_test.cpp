@@ -55,19 +55,77 @@ TEST_F(SimulationDriver, ChangingThePolicyStartsAgainFromAnEmptyCache) {
     EXPECT_EQ(simulationState.missFlag[0], 1.0);
 }
 
-TEST_F(SimulationDriver, ChangingOnlyTheSizesKeepsTheIndividualCache) {
+TEST_F(SimulationDriver, ChangingOnlyTheRamSizeKeepsTheIndividualCache) {
     runWith(directIndividual, {74565});
     ConfigSetup bigger = directIndividual;
     bigger.ramMb = 2;
     runWith(bigger, {74565});
     EXPECT_EQ(simulationState.simulationStep, 2);
+    EXPECT_EQ(simulationState.missFlag[0], hitOutcome); // tag, block and word do not depend on the RAM size
+}
+
+TEST_F(SimulationDriver, ANewBlockSizeStartsAgainInsteadOfHittingABlockNeverLoaded) {
+    // 16 KB of 1024-byte blocks, then 2048-byte blocks: RAM block 4 of the first geometry sat in cache block 4
+    // with tag 0, exactly where address 8192 would look under the second.
+    runWith(directIndividual, {4096});
+    ConfigSetup largerBlocks = directIndividual;
+    largerBlocks.blockBytes = 2048;
+    runWith(largerBlocks, {8192});
+    EXPECT_EQ(simulationState.simulationStep, 1);
+    EXPECT_EQ(simulationState.missFlag[0], missOutcome);
+    runWith(largerBlocks, {8192});
+    EXPECT_EQ(simulationState.simulationStep, 2);
+    EXPECT_EQ(simulationState.missFlag[0], hitOutcome);
+}
+
+TEST_F(SimulationDriver, AShrunkLruCacheStartsAgainAndEvictsTheLeastRecentlyUsedBlock) {
+    const ConfigSetup sixteenBlocks{.cacheKb = 64,
+                                    .blockBytes = 4096,
+                                    .mapping = MappingMethod::Associative,
+                                    .policy = ReplacementPolicy::Lru};
+    for (std::uint32_t block = 0; block < 16; ++block) {
+        runWith(sixteenBlocks, {block * 4096});
+    }
+    ConfigSetup fourBlocks = sixteenBlocks;
+    fourBlocks.cacheKb = 16;
+    for (std::uint32_t block : {20u, 21u, 22u, 23u, 20u, 24u}) {
+        runWith(fourBlocks, {block * 4096});
+    }
+    // Blocks 20..23 filled cache blocks 0..3, 20 was used again, so 21 in cache block 1 was least recently used.
+    EXPECT_EQ(simulationState.simulationStep, 6);
+    const CacheSnapshot& cache = simulationState.snapshots[1];
+    EXPECT_EQ(cache.blockState[1], BlockState::Replaced);
+    EXPECT_EQ(cache.blockTag[1], 24u);
+    EXPECT_EQ(cache.blockTag[0], 20u);
+    EXPECT_EQ(cache.lruRow[3], 0x2u); // 4-bit rows only: nothing is left of the sixteen-block matrix
+    EXPECT_EQ(cache.blockState[4], BlockState::Empty);
+}
+
+TEST_F(SimulationDriver, TheSetCountCountsOnlyForSetAssociativeMapping) {
+    const ConfigSetup twoSets{.mapping = MappingMethod::SetAssociative, .sets = 2};
+    runWith(twoSets, {74565});
+    ConfigSetup fourSets = twoSets;
+    fourSets.sets = 4;
+    runWith(fourSets, {74565});
+    EXPECT_EQ(simulationState.simulationStep, 1);
+    EXPECT_EQ(simulationState.missFlag[0], missOutcome);
+
+    ConfigSetup directWithSets = directIndividual;
+    directWithSets.sets = 2;
+    runWith(directWithSets, {74565});
+    directWithSets.sets = 4;
+    runWith(directWithSets, {74565});
+    EXPECT_EQ(simulationState.simulationStep, 2);
+    EXPECT_EQ(simulationState.missFlag[0], hitOutcome);
 }
 
 TEST_F(SimulationDriver, ClosingTheDialogForcesAReset) {
     runWith(directIndividual, {74565});
-    simulationState.previousMappingMethod = -2; // what "Exit" of the dialog does
-    simulationState.previousReplacementPolicy = -2;
-    simulationState.previousWorkMode = -2;
+    forgetLastReset(); // what "Exit" of the dialog does
+    EXPECT_EQ(simulationState.previousMappingMethod, -2);
+    EXPECT_EQ(simulationState.previousReplacementPolicy, -2);
+    EXPECT_EQ(simulationState.previousWorkMode, -2);
+    EXPECT_EQ(simulationState.regenerateRandomSequence, 1);
     runWith(directIndividual, {74565});
     EXPECT_EQ(simulationState.simulationStep, 1);
 }
