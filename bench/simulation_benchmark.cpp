@@ -1,33 +1,34 @@
 // Time of one runSimulation of 100 steps under each mapping method and replacement policy.
 
 #include "config/cache_config.h"
-#include "config/validation.h"
+#include "config/choice_names.h"
+#include "config/dialog_buttons.h"
 #include "engine/random_source.h"
 #include "engine/simulation_driver.h"
 
 #include <benchmark/benchmark.h>
 
 #include <stdexcept>
+#include <string>
 
 namespace {
 
-// 4096 MB of RAM, 64 KB of cache in 4096-byte blocks: 16 blocks, in 4 sets when set-associative.
+// "Setare mod" with 4096 MB of RAM, 64 KB of cache in 8192-byte blocks: 8 blocks, in 4 sets when
+// set-associative.
 void configure(MappingMethod method, ReplacementPolicy policy, WorkMode mode) {
-    cacheConfig = CacheConfig{};
-    cacheConfig.ramSizeMb = 4096;
-    cacheConfig.cacheSizeKb = 64;
-    cacheConfig.blockSizeBytes = 8192;
-    cacheConfig.mappingMethod = method;
-    cacheConfig.replacementPolicy = policy;
-    cacheConfig.workMode = mode;
-    cacheConfig.setCount = 4;
-    cacheConfig.iterationCount = mode == WorkMode::GivenSequence ? 10 : 100;
-    cacheConfig.addressEntered.fill(1);
+    DialogFields fields{.ram = "4096",
+                        .cache = "64",
+                        .block = "8192",
+                        .sets = "4",
+                        .iterations = std::to_string(mode == WorkMode::GivenSequence ? 10 : 100),
+                        .mapping = toInt(method),
+                        .policy = toInt(policy),
+                        .mode = toInt(mode)};
     // Ten addresses over 24 RAM blocks: some hits, many conflicts.
     for (std::uint32_t i = 0; i < addressFieldCount; ++i) {
-        cacheConfig.addressSequence[i] = (i * 7 % 24) * 8192 + i * 100;
+        fields.addresses[i] = std::to_string((i * 7 % 24) * 8192 + i * 100);
     }
-    validateConfiguration();
+    pressSetareMod(fields);
     if (cacheConfig.configErrors != 0) {
         throw std::logic_error("benchmark configuration does not validate");
     }
@@ -35,6 +36,7 @@ void configure(MappingMethod method, ReplacementPolicy policy, WorkMode mode) {
 
 void runHundredSteps(benchmark::State& state, MappingMethod method, ReplacementPolicy policy, WorkMode mode) {
     seedDeterministicRandom(2026);
+    allocateNameBuffers();
     configure(method, policy, mode);
     runSimulation(); // draws the random sequence once; later runs replay it
     for (auto _ : state) {

@@ -4,9 +4,8 @@
 #include "app/main_window.h"
 #include "app/shell_state.h"
 #include "config/cache_config.h"
-#include "config/validation.h"
+#include "config/dialog_buttons.h"
 #include "engine/random_source.h"
-#include "engine/simulation_driver.h"
 #include "resources/resource_ids.h"
 #include "view/main_view.h"
 
@@ -15,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -40,36 +40,26 @@ const Scene scenes[] = {
     {"given-sequence chart", MappingMethod::SetAssociative, WorkMode::GivenSequence, 10},
 };
 
-// What "Setare mod" stores for the scene. A configuration that did not validate would paint nothing, so the
+// "Setare mod" with the scene typed in. A configuration that did not validate would paint nothing, so the
 // benchmark stops there.
 void configure(const Scene& scene) {
-    cacheConfig = CacheConfig{};
-    cacheConfig.ramSizeMb = 1;
-    cacheConfig.cacheSizeKb = 16;
-    cacheConfig.blockSizeBytes = 1024;
-    cacheConfig.mappingMethod = scene.method;
-    cacheConfig.replacementPolicy = ReplacementPolicy::Lru;
-    cacheConfig.workMode = scene.mode;
-    cacheConfig.setCount = 4;
-    cacheConfig.iterationCount = scene.iterations;
-    cacheConfig.addressEntered.fill(1);
+    DialogFields fields{.ram = "1",
+                        .cache = "16",
+                        .block = "1024",
+                        .sets = "4",
+                        .iterations = std::to_string(scene.iterations),
+                        .mapping = toInt(scene.method),
+                        .policy = toInt(ReplacementPolicy::Lru),
+                        .mode = toInt(scene.mode)};
     for (std::uint32_t i = 0; i < addressFieldCount; ++i) {
-        cacheConfig.addressSequence[i] = (i * 7 % 24) * 1024 + i * 100; // some hits, many conflicts
+        fields.addresses[i] = std::to_string((i * 7 % 24) * 1024 + i * 100); // some hits, many conflicts
     }
-    validateConfiguration();
+    pressSetareMod(fields);
     if (cacheConfig.configErrors != 0) {
         std::fprintf(stderr, "%s: the configuration does not validate (%#x)\n", scene.name,
                      cacheConfig.configErrors);
         std::exit(1);
     }
-    resultsReady = 0;
-}
-
-// START SIMULARE as the dialog runs it, up to the repaint.
-void startSimulation() {
-    simulationStarted = 1;
-    runSimulation();
-    resultsReady = 1;
 }
 
 double nowMs() {
@@ -154,7 +144,7 @@ void benchmarkPaints(MemoryClient& client) {
     printRow("splash", medianMs([&] { client.paint(); }));
     for (const Scene& scene : scenes) {
         configure(scene);
-        startSimulation();
+        pressStartSimulation();
         printRow(scene.name, medianMs([&] { client.paint(); }));
     }
     releaseDiagramBitmaps();
@@ -171,7 +161,7 @@ void benchmarkStartToPainted(MemoryClient& client) {
     for (const Scene& scene : scenes) {
         configure(scene);
         printRow(scene.name, medianMs([&] {
-                     startSimulation();
+                     pressStartSimulation();
                      client.paint();
                  }));
     }
@@ -181,8 +171,7 @@ void benchmarkStartToPainted(MemoryClient& client) {
     for (const Scene& scene : scenes) {
         configure(scene);
         printRow(scene.name, medianMs([] {
-                     startSimulation();
-                     repaintMainWindow();
+                     pressStartSimulation({.repaint = repaintMainWindow});
                      GdiFlush();
                  }));
     }

@@ -1,9 +1,9 @@
 // tarvel_cache_text: performs what a user does in the Configuration dialog and prints what the console shows.
 
-#include "cli/dialog_fields.h"
 #include "cli/text_options.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
+#include "config/dialog_buttons.h"
 #include "engine/random_source.h"
 #include "report/status_report.h"
 
@@ -34,12 +34,12 @@ int perform(const TextCommand& command) {
         const RunSegment& runs = command.segments[segment];
         const bool lastSegment = segment + 1 == command.segments.size();
         for (std::uint32_t run = 0; run < runs.runs; ++run) {
-            applyDialogFields(runs.fields);
+            pressSetareMod(runs.fields);
             if (cacheConfig.configErrors != 0) {
                 printStatusReport(stdout);
                 return finish(exitInvalidConfiguration);
             }
-            startSimulation();
+            pressStartSimulation();
             if (command.printEach || (lastSegment && run + 1 == runs.runs)) {
                 printStatusReport(stdout);
             }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/dialog_fields.h"
+#include "config/dialog_fields.h"
 
 #include <cstdint>
 #include <optional>

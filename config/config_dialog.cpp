@@ -4,9 +4,7 @@
 #include "app/shell_state.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
-#include "config/field_text.h"
-#include "config/validation.h"
-#include "engine/simulation_driver.h"
+#include "config/dialog_buttons.h"
 #include "engine/simulation_state.h"
 #include "resources/resource_ids.h"
 
@@ -95,86 +93,51 @@ void onWorkModeSelected(HWND dialog) {
     }
 }
 
-// A field's whole text, however long: a digit typed after the first 63 still counts.
-std::wstring fieldText(HWND dialog, int id) {
+// A field's whole text, however long: a digit typed after the first 63 still counts. The fields take digits
+// only; anything else the platform lets through reads as a character that is not a digit.
+std::string fieldText(HWND dialog, int id) {
     const HWND field = GetDlgItem(dialog, id);
     std::wstring text(static_cast<std::size_t>(std::max(GetWindowTextLengthW(field), 0)) + 1, L'\0');
     const int copied = GetWindowTextW(field, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    return text;
-}
-
-// A field's text as a number. The platform's own conversion is not used: some implementations refuse
-// 4294967295 or accept a number followed by other characters, and every field must read the same everywhere.
-FieldNumber readField(HWND dialog, int id) {
     std::string narrow;
-    for (const wchar_t c : fieldText(dialog, id)) {
+    for (const wchar_t c : text) {
         narrow.push_back(c < 0x80 ? static_cast<char>(c) : '?');
     }
-    return readFieldNumber(narrow);
+    return narrow;
 }
 
-std::int32_t readNumber(HWND dialog, int id) {
-    // Read unsigned; above 2147483647 the number is kept as a negative value.
-    return static_cast<std::int32_t>(readField(dialog, id).value);
-}
-
-// The list's selection (-1 when none), with the selected item's text copied into its name buffer.
-std::int32_t readSelection(HWND dialog, int listId, wchar_t* name) {
-    const std::int32_t selection = selectionOf(dialog, listId);
-    if (selection >= 0) {
-        wchar_t text[nameBufferChars * 4] = {};
-        const auto item = static_cast<WPARAM>(selection);
-        const auto length = SendDlgItemMessageW(dialog, listId, CB_GETLBTEXTLEN, item, 0);
-        if (length >= 0 && length < static_cast<LRESULT>(std::size(text))) {
-            SendDlgItemMessageW(dialog, listId, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text));
-        }
-        storeName(name, text);
-    }
-    return selection;
-}
-
-void readFields(HWND dialog) {
-    CacheConfig& config = cacheConfig;
-    config.ramSizeMb = readNumber(dialog, IDC_RAM_SIZE);
-    config.cacheSizeKb = readNumber(dialog, IDC_CACHE_SIZE);
-    config.blockSizeBytes = readNumber(dialog, IDC_BLOCK_SIZE);
-    config.setCount = readNumber(dialog, IDC_SET_COUNT);
-    config.iterationCount = readNumber(dialog, IDC_ITERATION_COUNT);
+// What the user left in the controls, disabled ones included.
+DialogFields readFields(HWND dialog) {
+    DialogFields fields;
+    fields.ram = fieldText(dialog, IDC_RAM_SIZE);
+    fields.cache = fieldText(dialog, IDC_CACHE_SIZE);
+    fields.block = fieldText(dialog, IDC_BLOCK_SIZE);
+    fields.sets = fieldText(dialog, IDC_SET_COUNT);
+    fields.iterations = fieldText(dialog, IDC_ITERATION_COUNT);
     for (int field = 0; field < addressFieldCount; ++field) {
-        const FieldNumber address = readField(dialog, addressFieldId(field));
-        const auto k = static_cast<std::size_t>(field);
-        config.addressSequence[k] = address.value;
-        config.addressEntered[k] = address.entered ? 1 : 0;
+        fields.addresses[static_cast<std::size_t>(field)] = fieldText(dialog, addressFieldId(field));
     }
-    config.mappingMethod = MappingMethod{readSelection(dialog, IDC_MAPPING_LIST, mappingMethodName)};
-    config.replacementPolicy =
-        ReplacementPolicy{readSelection(dialog, IDC_POLICY_LIST, replacementPolicyName)};
-    config.workMode = WorkMode{readSelection(dialog, IDC_WORK_MODE_LIST, workModeName)};
+    fields.mapping = selectionOf(dialog, IDC_MAPPING_LIST);
+    fields.policy = selectionOf(dialog, IDC_POLICY_LIST);
+    fields.mode = selectionOf(dialog, IDC_WORK_MODE_LIST);
+    return fields;
 }
 
-void onSetMode(HWND dialog) {
-    readFields(dialog);
-    validateConfiguration();
-    const bool valid = cacheConfig.configErrors == 0;
-    enableControl(dialog, IDC_START_SIMULATION, valid);
-    if (valid && cacheConfig.workMode == WorkMode::RandomSequence) {
-        enableControl(dialog, IDC_REGENERATE_SEQUENCE, true);
+// A failed validation leaves "Reinit. secv.aleatoare" as it was.
+void showValidity(bool valid, bool randomSequence) {
+    enableControl(configDialog, IDC_START_SIMULATION, valid);
+    if (valid && randomSequence) {
+        enableControl(configDialog, IDC_REGENERATE_SEQUENCE, true);
     }
-    simulationStarted = 0;
-    reopenConsole();
-    resultsReady = 0;
-    repaintMainWindow();
 }
 
-void onStartSimulation(HWND dialog) {
-    simulationStarted = 1;
-    runSimulation();
-    enableControl(dialog, IDC_START_SIMULATION, false); // another run needs another "Setare mod"
-    reopenConsole();
-    resultsReady = 1;
-    repaintMainWindow();
+// Another run needs another "Setare mod".
+void showRunFinished() {
+    enableControl(configDialog, IDC_START_SIMULATION, false);
 }
+
+constexpr ButtonEffects dialogEffects{showValidity, showRunFinished, reopenConsole, repaintMainWindow};
 
 void onRegenerateSequence(HWND dialog) {
     simulationState.regenerateRandomSequence = 1;
@@ -201,10 +164,10 @@ INT_PTR onCommand(HWND dialog, int id, unsigned code) {
         }
         break;
     case IDOK:
-        onSetMode(dialog);
+        pressSetareMod(readFields(dialog), dialogEffects);
         break;
     case IDC_START_SIMULATION:
-        onStartSimulation(dialog);
+        pressStartSimulation(dialogEffects);
         break;
     case IDC_REGENERATE_SEQUENCE:
         onRegenerateSequence(dialog);

@@ -1,9 +1,8 @@
 #include "core_state.h"
 
 #include "config/choice_names.h"
-#include "config/validation.h"
+#include "config/dialog_buttons.h"
 #include "engine/random_source.h"
-#include "engine/simulation_driver.h"
 #include "engine/simulation_state.h"
 #include "report/status_report.h"
 
@@ -22,36 +21,35 @@ void startFromStartup(std::uint64_t seed) {
     seedDeterministicRandom(seed);
 }
 
+DialogFields dialogFieldsFor(const ConfigSetup& setup) {
+    DialogFields fields;
+    fields.ram = std::to_string(setup.ramMb);
+    fields.cache = std::to_string(setup.cacheKb);
+    fields.block = std::to_string(setup.blockBytes);
+    fields.sets = std::to_string(setup.sets);
+    fields.iterations = std::to_string(setup.iterations);
+    fields.mapping = toInt(setup.mapping);
+    fields.policy = toInt(setup.policy);
+    fields.mode = toInt(setup.mode);
+    return fields;
+}
+
 void applySetup(const ConfigSetup& setup) {
-    CacheConfig& config = cacheConfig;
-    config.ramSizeMb = setup.ramMb;
-    config.cacheSizeKb = setup.cacheKb;
-    config.blockSizeBytes = setup.blockBytes;
-    config.mappingMethod = setup.mapping;
-    config.replacementPolicy = setup.policy;
-    config.workMode = setup.mode;
-    config.setCount = setup.sets;
-    config.iterationCount = setup.iterations;
-    config.addressEntered.fill(1);
-    storeName(mappingMethodName, mappingMethodTexts[toInt(setup.mapping)]);
-    storeName(replacementPolicyName, replacementPolicyTexts[toInt(setup.policy)]);
-    storeName(workModeName, workModeTexts[toInt(setup.mode)]);
+    pressSetareMod(dialogFieldsFor(setup));
 }
 
 void runWith(const ConfigSetup& setup, std::initializer_list<std::uint32_t> addresses) {
-    applySetup(setup);
+    DialogFields fields = dialogFieldsFor(setup);
     std::size_t i = 0;
     for (std::uint32_t address : addresses) {
-        cacheConfig.addressSequence[i++] = address;
+        fields.addresses[i++] = std::to_string(address);
     }
-    validateConfiguration();
+    pressSetareMod(fields);
     if (cacheConfig.configErrors != 0) {
         throw std::logic_error("test configuration does not validate: " +
                                std::to_string(cacheConfig.configErrors));
     }
-    simulationStarted = 1;
-    runSimulation();
-    resultsReady = 1;
+    pressStartSimulation();
 }
 
 std::string reportText() {

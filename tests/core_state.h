@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/cache_config.h"
+#include "config/dialog_fields.h"
 
 #include <cstdint>
 #include <string>
@@ -9,8 +10,7 @@
 // installs a reproducible random generator.
 void startFromStartup(std::uint64_t seed = 1);
 
-// A configuration as the dialog would store it after "Setare mod": the names follow the selections and every
-// address field counts as entered.
+// A configuration as typed into the dialog.
 struct ConfigSetup {
     std::int32_t ramMb = 1;
     std::int32_t cacheKb = 16;
@@ -21,6 +21,10 @@ struct ConfigSetup {
     std::int32_t sets = 0;
     std::int32_t iterations = 0;
 };
+// The dialog's fields holding the setup, with "0" in every address field.
+DialogFields dialogFieldsFor(const ConfigSetup& setup);
+
+// "Setare mod" with the setup; the configuration need not validate.
 void applySetup(const ConfigSetup& setup);
 
 // "Setare mod" with the setup and the given addresses in fields 0.., then START SIMULARE; the configuration

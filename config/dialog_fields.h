@@ -7,7 +7,8 @@
 #include <string>
 
 // The Configuration dialog's contents as the user left them: the text of every field and the selection of
-// every list (-1: none). A new dialog holds "0" everywhere and no selection.
+// every list (-1: none). A new dialog holds "0" everywhere and no selection. Every front-end gathers its
+// input into this record; the dialog's buttons (dialog_buttons.h) take it from there.
 struct DialogFields {
     std::string ram = "0";
     std::string cache = "0";
@@ -19,9 +20,3 @@ struct DialogFields {
     std::int32_t policy = -1;
     std::int32_t mode = -1;
 };
-
-// "Setare mod": reads every field into cacheConfig, stores the selected items' texts and validates.
-void applyDialogFields(const DialogFields& fields);
-
-// START SIMULARE.
-void startSimulation();

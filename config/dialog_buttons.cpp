@@ -1,4 +1,4 @@
-#include "cli/dialog_fields.h"
+#include "config/dialog_buttons.h"
 
 #include "config/cache_config.h"
 #include "config/choice_names.h"
@@ -23,9 +23,7 @@ std::int32_t storeSelection(std::int32_t selection, std::span<const wchar_t* con
     return selection;
 }
 
-} // namespace
-
-void applyDialogFields(const DialogFields& fields) {
+void storeFields(const DialogFields& fields) {
     CacheConfig& config = cacheConfig;
     config.ramSizeMb = readSigned(fields.ram);
     config.cacheSizeKb = readSigned(fields.cache);
@@ -42,13 +40,32 @@ void applyDialogFields(const DialogFields& fields) {
     config.replacementPolicy =
         ReplacementPolicy{storeSelection(fields.policy, replacementPolicyTexts, replacementPolicyName)};
     config.workMode = WorkMode{storeSelection(fields.mode, workModeTexts, workModeName)};
-    validateConfiguration();
-    simulationStarted = 0;
-    resultsReady = 0;
 }
 
-void startSimulation() {
+template <typename... Arguments> void perform(void (*effect)(Arguments...), Arguments... arguments) {
+    if (effect != nullptr) {
+        effect(arguments...);
+    }
+}
+
+} // namespace
+
+void pressSetareMod(const DialogFields& fields, const ButtonEffects& effects) {
+    storeFields(fields);
+    validateConfiguration();
+    const bool valid = cacheConfig.configErrors == 0;
+    perform(effects.showValidity, valid, cacheConfig.workMode == WorkMode::RandomSequence);
+    simulationStarted = 0;
+    perform(effects.reopenConsole); // the error list, or the prompt to start
+    resultsReady = 0;
+    perform(effects.repaint); // the title picture again
+}
+
+void pressStartSimulation(const ButtonEffects& effects) {
     simulationStarted = 1;
     runSimulation();
+    perform(effects.showRunFinished);
+    perform(effects.reopenConsole); // the report of the run
     resultsReady = 1;
+    perform(effects.repaint); // the results
 }

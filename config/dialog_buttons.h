@@ -1,0 +1,21 @@
+#pragma once
+
+#include "config/dialog_fields.h"
+
+// What the two buttons of the Configuration dialog do to the records, once for every front-end: the dialog,
+// the text front-end, the tests and the benchmarks. The dialog's window work happens between the steps on the
+// records, in its own order, through these effects; a front-end without windows leaves them null.
+struct ButtonEffects {
+    void (*showValidity)(bool valid, bool randomSequence) = nullptr; // "Setare mod" has validated
+    void (*showRunFinished)() = nullptr;                             // START SIMULARE has run
+    void (*reopenConsole)() = nullptr;                               // a fresh report is due
+    void (*repaint)() = nullptr;                                     // the main view must show the records
+};
+
+// "Setare mod": reads every field and selection into cacheConfig, copies the selected items' texts into their
+// name buffers and validates; then, between the effects, clears simulationStarted and resultsReady.
+void pressSetareMod(const DialogFields& fields, const ButtonEffects& effects = {});
+
+// START SIMULARE, after a "Setare mod" that validated: sets simulationStarted, runs the simulation on the
+// stored configuration and, between the effects, sets resultsReady.
+void pressStartSimulation(const ButtonEffects& effects = {});
