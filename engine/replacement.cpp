@@ -1,5 +1,6 @@
 #include "engine/replacement.h"
 
+#include "config/capacities.h"
 #include "engine/address_fields.h"
 
 #include <algorithm>
@@ -7,11 +8,7 @@
 namespace {
 
 CacheSnapshot& snapshotAt(int t) {
-    return simulationState.snapshots[static_cast<std::size_t>(t)];
-}
-
-std::size_t slot(int block) {
-    return static_cast<std::size_t>(block);
+    return simulationState.snapshots[slot(t)];
 }
 
 } // namespace

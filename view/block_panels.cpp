@@ -1,6 +1,7 @@
 #include "view/block_panels.h"
 
 #include "config/cache_config.h"
+#include "config/capacities.h"
 #include "engine/simulation_state.h"
 #include "view/gdi_objects.h"
 #include "view/label_text.h"
@@ -12,10 +13,6 @@ namespace {
 
 constexpr COLORREF outlineColor = RGB(0, 0, 0);
 constexpr COLORREF setOutlineColor = RGB(0, 0, 255);
-
-std::size_t slot(int index) {
-    return static_cast<std::size_t>(index);
-}
 
 // In the individual mode column 0 is the bookkeeping column: it gets no cells, frames or RAM cell.
 int firstCacheColumn() {

@@ -1,14 +1,7 @@
 #include "view/panel_labels.h"
 
+#include "config/capacities.h"
 #include "view/label_text.h"
-
-namespace {
-
-std::size_t slot(int block) {
-    return static_cast<std::size_t>(block);
-}
-
-} // namespace
 
 // An empty block shows no tag, whatever its slot still holds.
 std::wstring cacheCellLabel(const CacheSnapshot& cache, int block) {
