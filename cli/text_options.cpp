@@ -36,24 +36,52 @@ namespace {
 const char* const acceptedOptions = "--ram, --cache, --block, --sets, --iterations, --address, --mapping, "
                                     "--policy, --mode, --then, --runs, --each, --seed, --help";
 
-bool sameText(std::string_view narrow, const wchar_t* wide) {
-    std::size_t i = 0;
-    for (; i < narrow.size(); ++i) {
-        if (wide[i] == L'\0' || static_cast<wchar_t>(static_cast<unsigned char>(narrow[i])) != wide[i]) {
-            return false;
-        }
+// The core's list texts are ASCII.
+std::string narrow(const wchar_t* wide) {
+    std::string text;
+    for (; *wide != L'\0'; ++wide) {
+        text.push_back(static_cast<char>(*wide));
     }
-    return wide[i] == L'\0';
+    return text;
 }
 
-// The position of text among the list's items, or -1.
-template <std::size_t N> std::int32_t itemIndex(std::string_view text, const wchar_t* const (&items)[N]) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (sameText(text, items[i])) {
+// A list of the dialog: the core's item texts, indexed by enumerator value, and the enumerators in the order
+// the usage and the errors name them, which is not the alphabetical order of the texts.
+struct ChoiceList {
+    std::span<const wchar_t* const> texts;
+    std::span<const std::int32_t> namedOrder;
+};
+
+constexpr std::int32_t mappingOrder[] = {toInt(MappingMethod::Direct), toInt(MappingMethod::Associative),
+                                         toInt(MappingMethod::SetAssociative)};
+constexpr std::int32_t policyOrder[] = {toInt(ReplacementPolicy::Fifo), toInt(ReplacementPolicy::Lru)};
+constexpr std::int32_t modeOrder[] = {toInt(WorkMode::Individual), toInt(WorkMode::GivenSequence),
+                                      toInt(WorkMode::RandomSequence)};
+
+constexpr ChoiceList mappingChoices{mappingMethodTexts, mappingOrder};
+constexpr ChoiceList policyChoices{replacementPolicyTexts, policyOrder};
+constexpr ChoiceList modeChoices{workModeTexts, modeOrder};
+
+// "a", "b" or "c"
+std::string quotedItems(const ChoiceList& list) {
+    std::string items;
+    for (std::size_t i = 0; i < list.namedOrder.size(); ++i) {
+        if (i > 0) {
+            items += i + 1 == list.namedOrder.size() ? " or " : ", ";
+        }
+        items += '"' + narrow(list.texts[static_cast<std::size_t>(list.namedOrder[i])]) + '"';
+    }
+    return items;
+}
+
+// The position of text among the list's items, or noSelection.
+std::int32_t itemIndex(std::string_view text, const ChoiceList& list) {
+    for (std::size_t i = 0; i < list.texts.size(); ++i) {
+        if (narrow(list.texts[i]) == text) {
             return static_cast<std::int32_t>(i);
         }
     }
-    return -1;
+    return noSelection;
 }
 
 template <typename Number> std::optional<Number> parseWhole(std::string_view text) {
@@ -95,12 +123,12 @@ struct CommandBuilder {
         return false;
     }
 
-    template <std::size_t N>
     bool chooseItem(std::int32_t& selection, std::string_view option, std::string_view text,
-                    const wchar_t* const (&items)[N], const char* accepted) {
-        selection = itemIndex(text, items);
-        if (selection < 0) {
-            return fail(std::string(option) + " accepts " + accepted + ", not \"" + std::string(text) + "\"");
+                    const ChoiceList& list) {
+        selection = itemIndex(text, list);
+        if (selection == noSelection) {
+            return fail(std::string(option) + " accepts " + quotedItems(list) + ", not \"" +
+                        std::string(text) + "\"");
         }
         return true;
     }
@@ -150,13 +178,11 @@ struct CommandBuilder {
         } else if (option == "--address") {
             return addAddress(value);
         } else if (option == "--mapping") {
-            return chooseItem(fields.mapping, option, value, mappingMethodTexts,
-                              "\"directa\", \"asociativa\" or \"asociativa pe seturi\"");
+            return chooseItem(fields.mapping, option, value, mappingChoices);
         } else if (option == "--policy") {
-            return chooseItem(fields.policy, option, value, replacementPolicyTexts, "\"FIFO\" or \"LRU\"");
+            return chooseItem(fields.policy, option, value, policyChoices);
         } else if (option == "--mode") {
-            return chooseItem(fields.mode, option, value, workModeTexts,
-                              "\"individual\", \"secventa data\" or \"secventa aleatoare\"");
+            return chooseItem(fields.mode, option, value, modeChoices);
         } else if (option == "--runs") {
             return setRepeats(value);
         } else if (option == "--seed") {

@@ -95,6 +95,12 @@ TEST(TextOptions, UsageErrorsNameWhatIsAccepted) {
     }
 }
 
+TEST(TextOptions, AListErrorNamesTheItemsInTheUsageOrderNotTheSortedOne) {
+    EXPECT_EQ(parse({"--mapping", "Directa"}).error,
+              "--mapping accepts \"directa\", \"asociativa\" or \"asociativa pe seturi\", not \"Directa\"");
+    EXPECT_EQ(parse({"--policy", "MRU"}).error, "--policy accepts \"FIFO\" or \"LRU\", not \"MRU\"");
+}
+
 TEST(TextOptions, AtMostTenAddressesPerRun) {
     std::vector<std::string_view> arguments;
     for (int i = 0; i < 10; ++i) {
