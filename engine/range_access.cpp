@@ -1,24 +1,40 @@
 #include "engine/range_access.h"
 
+#include "config/capacities.h"
+
+namespace {
+
+// A miss fills the range's first free block, or else the victim of the replacement policy. Returns the block
+// filled.
+int fillOnMiss(CacheSnapshot& cache, CandidateRange range, std::uint32_t tag) {
+    const auto step = static_cast<std::uint32_t>(simulationState.simulationStep);
+    const int freeBlock = findFreeBlock(cache, range);
+    if (freeBlock >= 0) {
+        fillBlock(cache, freeBlock, step, tag, BlockState::Loaded);
+        return freeBlock;
+    }
+    const int victim = cacheConfig.replacementPolicy == ReplacementPolicy::Lru
+                           ? lruVictim(cache, range)
+                           : fifoVictim(cache, range, step);
+    fillBlock(cache, victim, step, tag, BlockState::Replaced);
+    return victim;
+}
+
+} // namespace
+
 void accessCandidateRange(std::int32_t addressIndex, StepStart step, CandidateRange range) {
     if (range.count <= 0) {
         return; // no block to use: only an unvalidated block count gets here
     }
-    const CacheSnapshot& cache = simulationState.snapshots[static_cast<std::size_t>(step.t)];
+    CacheSnapshot& cache = simulationState.snapshots[slot(step.t)];
     const int hitBlock = findHit(cache, range, step.tag);
     recordOutcome(addressIndex, hitBlock >= 0);
+    int usedBlock = hitBlock;
     if (hitBlock >= 0) {
-        applyHit(hitBlock, step.t);
-        return;
+        applyHit(cache, hitBlock);
+    } else {
+        usedBlock = fillOnMiss(cache, range, step.tag);
     }
-    const int freeBlock = findFreeBlock(cache, range);
-    if (freeBlock >= 0) {
-        fillBlock(freeBlock, step.t, step.tag, BlockState::Loaded);
-        return;
-    }
-    const int victim =
-        cacheConfig.replacementPolicy == ReplacementPolicy::Lru
-            ? lruVictim(cache, range)
-            : fifoVictim(cache, range, static_cast<std::uint32_t>(simulationState.simulationStep));
-    fillBlock(victim, step.t, step.tag, BlockState::Replaced);
+    // Hit or fill, the block used is now the most recently used.
+    updateLruMatrix(cache, usedBlock, usedBlockCount());
 }

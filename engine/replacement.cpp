@@ -17,13 +17,7 @@ int usedBlockCount() {
     return std::clamp(cacheConfig.cacheBlockCount, 0, cacheBlockCapacity);
 }
 
-void copySnapshot(int t) {
-    if (t <= 0) {
-        return;
-    }
-    const CacheSnapshot& from = snapshotAt(t - 1);
-    CacheSnapshot& to = snapshotAt(t);
-    const int n = usedBlockCount();
+void copySnapshot(const CacheSnapshot& from, CacheSnapshot& to, int n) {
     std::copy_n(from.lruRow.begin(), n, to.lruRow.begin());
     std::copy_n(from.blockTag.begin(), n, to.blockTag.begin());
     std::copy_n(from.loadStep.begin(), n, to.loadStep.begin());
@@ -31,9 +25,14 @@ void copySnapshot(int t) {
     std::copy_n(from.blockColor.begin(), n, to.blockColor.begin());
 }
 
-void updateLruMatrix(int b, int t) {
-    CacheSnapshot& cache = snapshotAt(t);
-    const int n = usedBlockCount();
+void copySnapshot(int t) {
+    if (t <= 0) {
+        return;
+    }
+    copySnapshot(snapshotAt(t - 1), snapshotAt(t), usedBlockCount());
+}
+
+void updateLruMatrix(CacheSnapshot& cache, int b, int n) {
     if (b < 0 || b >= n) {
         return;
     }
@@ -44,9 +43,12 @@ void updateLruMatrix(int b, int t) {
     }
 }
 
-void recolourFilledBlocks(int t) {
-    CacheSnapshot& cache = snapshotAt(t);
-    for (int b = 0; b < usedBlockCount(); ++b) {
+void updateLruMatrix(int b, int t) {
+    updateLruMatrix(snapshotAt(t), b, usedBlockCount());
+}
+
+void recolourFilledBlocks(CacheSnapshot& cache, int n) {
+    for (int b = 0; b < n; ++b) {
         if (cache.blockState[slot(b)] != BlockState::Empty) {
             cache.blockColor[slot(b)] = filledBlockColor;
         }
@@ -96,18 +98,14 @@ int lruVictim(const CacheSnapshot& cache, CandidateRange range) {
     return victim;
 }
 
-void applyHit(int h, int t) {
-    CacheSnapshot& cache = snapshotAt(t);
+void applyHit(CacheSnapshot& cache, int h) {
     cache.blockState[slot(h)] = BlockState::Loaded;
     cache.blockColor[slot(h)] = filledBlockColor;
-    updateLruMatrix(h, t);
 }
 
-void fillBlock(int v, int t, std::uint32_t tag, BlockState state) {
-    CacheSnapshot& cache = snapshotAt(t);
-    cache.loadStep[slot(v)] = static_cast<std::uint32_t>(simulationState.simulationStep);
+void fillBlock(CacheSnapshot& cache, int v, std::uint32_t step, std::uint32_t tag, BlockState state) {
+    cache.loadStep[slot(v)] = step;
     cache.blockTag[slot(v)] = tag;
     cache.blockState[slot(v)] = state;
     cache.blockColor[slot(v)] = state == BlockState::Replaced ? evictedBlockColor : filledBlockColor;
-    updateLruMatrix(v, t);
 }

@@ -14,15 +14,22 @@ struct CandidateRange {
 // cacheBlockCount, kept within the 16 slots of a snapshot.
 int usedBlockCount();
 
+// Copies the first n blocks of one snapshot into another; the slots beyond keep what they hold.
+void copySnapshot(const CacheSnapshot& from, CacheSnapshot& to, int n);
+
 // Carries the cache state of trace index t - 1 forward to t, before each step of a sequence. Does nothing for
 // t <= 0: step 0 starts from the reset snapshot.
 void copySnapshot(int t);
 
-// Records a use of block b in the LRU matrix of snapshots[t]: its row gets every bit, its column none.
+// Records a use of block b in the LRU matrix of a cache of n blocks: its row gets every bit, its column none.
+// A block outside the cache changes nothing.
+void updateLruMatrix(CacheSnapshot& cache, int b, int n);
+
+// The same in snapshots[t], for the cache's block count.
 void updateLruMatrix(int b, int t);
 
-// Every filled block of snapshots[t] turns light blue: an eviction shows for one step only.
-void recolourFilledBlocks(int t);
+// Every filled block among the first n turns light blue: an eviction shows for one step only.
+void recolourFilledBlocks(CacheSnapshot& cache, int n);
 
 // The first block of the range that holds tag, or -1.
 int findHit(const CacheSnapshot& cache, CandidateRange range, std::uint32_t tag);
@@ -37,7 +44,8 @@ int fifoVictim(const CacheSnapshot& cache, CandidateRange range, std::uint32_t s
 int lruVictim(const CacheSnapshot& cache, CandidateRange range);
 
 // A hit on block h: it stays or becomes Loaded and light blue; its loadStep is kept.
-void applyHit(int h, int t);
+void applyHit(CacheSnapshot& cache, int h);
 
-// Fills block v with tag at the current step, as Loaded (a free block) or Replaced (a victim).
-void fillBlock(int v, int t, std::uint32_t tag, BlockState state);
+// Fills block v with tag at step: Loaded and light blue (a free block) or Replaced and light pink (a victim).
+// The LRU matrix is left to the caller, since direct mapping keeps none.
+void fillBlock(CacheSnapshot& cache, int v, std::uint32_t step, std::uint32_t tag, BlockState state);

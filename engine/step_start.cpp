@@ -1,5 +1,6 @@
 #include "engine/step_start.h"
 
+#include "config/capacities.h"
 #include "config/wrapping_arithmetic.h"
 #include "engine/address_fields.h"
 #include "engine/replacement.h"
@@ -11,8 +12,8 @@ StepStart startStep(std::int32_t addressIndex, std::int32_t traceOffset, Mapping
     computeAddressWidths(method);
     decomposeAddress(address, t, method);
     simulationState.simulationStep = wrappingAdd(simulationState.simulationStep, 1);
-    recolourFilledBlocks(t);
-    return StepStart{t, simulationState.tagValue[static_cast<std::size_t>(t)]};
+    recolourFilledBlocks(simulationState.snapshots[slot(t)], usedBlockCount());
+    return StepStart{t, simulationState.tagValue[slot(t)]};
 }
 
 void recordOutcome(std::int32_t addressIndex, bool hit) {

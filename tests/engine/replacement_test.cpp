@@ -60,6 +60,35 @@ TEST_F(Replacement, CopyingCarriesOnlyTheUsedBlocksForward) {
               (std::vector<std::uint32_t>{1, 2, 3, 4, 0, 0}));
 }
 
+TEST_F(Replacement, SnapshotBookkeepingStaysWithinTheFirstNBlocks) {
+    CacheSnapshot cache;
+    cache.blockState = {BlockState::Replaced, BlockState::Empty, BlockState::Loaded, BlockState::Replaced};
+    cache.blockColor = {evictedBlockColor, emptyBlockColor, evictedBlockColor, evictedBlockColor};
+    recolourFilledBlocks(cache, 3);
+    EXPECT_EQ(
+        std::vector<std::uint32_t>(cache.blockColor.begin(), cache.blockColor.begin() + 4),
+        (std::vector<std::uint32_t>{filledBlockColor, emptyBlockColor, filledBlockColor, evictedBlockColor}));
+
+    cache.lruRow = {0x1, 0x2, 0x4, 0x8};
+    updateLruMatrix(cache, 3, 3); // block 3 lies outside a cache of three blocks
+    EXPECT_EQ(lruRows(cache, 4), (std::vector<std::uint32_t>{0x1, 0x2, 0x4, 0x8}));
+    updateLruMatrix(cache, 1, 3);
+    EXPECT_EQ(lruRows(cache, 4), (std::vector<std::uint32_t>{0x1, 0x5, 0x4, 0x8}));
+}
+
+TEST_F(Replacement, FillStampsTheBlockAndLeavesTheLruMatrix) {
+    CacheSnapshot cache;
+    cache.lruRow = {0x3, 0x1};
+    fillBlock(cache, 1, 7, 42, BlockState::Replaced);
+    EXPECT_EQ(cache.loadStep[1], 7u);
+    EXPECT_EQ(cache.blockTag[1], 42u);
+    EXPECT_EQ(cache.blockState[1], BlockState::Replaced);
+    EXPECT_EQ(cache.blockColor[1], evictedBlockColor);
+    EXPECT_EQ(lruRows(cache, 2), (std::vector<std::uint32_t>{0x3, 0x1}));
+    fillBlock(cache, 0, 8, 43, BlockState::Loaded);
+    EXPECT_EQ(cache.blockColor[0], filledBlockColor);
+}
+
 TEST_F(Replacement, EvictedBlockIsPinkForOneStepOnly) {
     StepDriver driver(fourBlockAssociative, associativeStep);
     for (std::uint32_t b = 0; b < 4; ++b) {
