@@ -2,11 +2,11 @@
 
 #include "app/shell_state.h"
 #include "config/cache_config.h"
+#include "engine/miss_rate.h"
 #include "view/block_panels.h"
 #include "view/gdi_objects.h"
 #include "view/label_text.h"
 #include "view/miss_chart.h"
-#include "view/miss_rate.h"
 #include "view/view_layout.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "view/miss_rate.h"
+#include "engine/miss_rate.h"
 
 #include "core_state.h"
 #include "engine/simulation_state.h"
