@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         return exitUsage;
     }
     if (parsed.command.showHelp) {
-        std::fputs(textUsage, stdout);
+        std::fputs(textUsage().c_str(), stdout);
         return finish(0);
     }
     return perform(parsed.command);

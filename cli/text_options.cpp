@@ -3,38 +3,10 @@
 #include "config/choice_names.h"
 #include "config/field_text.h"
 
+#include <algorithm>
 #include <charconv>
 
-const char* const textUsage =
-    "Usage: tarvel_cache_text [options]\n"
-    "Performs what a user does in the Configuration dialog and prints the status report.\n"
-    "\n"
-    "Dialog fields (each value is the text typed into the field; an omitted field holds \"0\"):\n"
-    "  --ram TEXT          Dimensiune RAM (Mo)\n"
-    "  --cache TEXT        Dimensiune cache (ko)\n"
-    "  --block TEXT        Dimensiune bloc (o)\n"
-    "  --sets TEXT         Numar de seturi\n"
-    "  --iterations TEXT   Numar de iteratii\n"
-    "  --address TEXT      an address field; repeat up to 10 times to fill fields 0, 1, 2, ...\n"
-    "Lists (an omitted list has no selection):\n"
-    "  --mapping TEXT      \"directa\", \"asociativa\" or \"asociativa pe seturi\"\n"
-    "  --policy TEXT       \"FIFO\" or \"LRU\"\n"
-    "  --mode TEXT         \"individual\", \"secventa data\" or \"secventa aleatoare\"\n"
-    "Runs:\n"
-    "  --then              press \"Setare mod\" and START SIMULARE, then edit the fields named after it\n"
-    "                      (--address after --then fills fields again from field 0)\n"
-    "  --runs N            press \"Setare mod\" and START SIMULARE N times with the last values (default 1)\n"
-    "  --each              print the report after every START SIMULARE, not only after the last\n"
-    "  --seed N            make the random sequence reproducible\n"
-    "  --help              print this text\n"
-    "\n"
-    "Exit status: 0 after the report of the last run; 2 when a configuration is invalid (its error list is\n"
-    "printed); 64 for a usage error; 74 when the report cannot be written.\n";
-
 namespace {
-
-const char* const acceptedOptions = "--ram, --cache, --block, --sets, --iterations, --address, --mapping, "
-                                    "--policy, --mode, --then, --runs, --each, --seed, --help";
 
 // The core's list texts are ASCII.
 std::string narrow(const wchar_t* wide) {
@@ -123,106 +95,198 @@ struct CommandBuilder {
         return false;
     }
 
-    bool chooseItem(std::int32_t& selection, std::string_view option, std::string_view text,
-                    const ChoiceList& list) {
-        selection = itemIndex(text, list);
-        if (selection == noSelection) {
-            return fail(std::string(option) + " accepts " + quotedItems(list) + ", not \"" +
-                        std::string(text) + "\"");
-        }
-        return true;
-    }
-
-    bool addAddress(std::string_view text) {
-        if (addressesInRun == addressFieldCount) {
-            return fail("at most 10 --address options are accepted in one run");
-        }
-        fields.addresses[static_cast<std::size_t>(addressesInRun++)] = std::string(text);
-        return true;
-    }
-
-    bool setRepeats(std::string_view text) {
-        const auto count = parseWhole<std::uint32_t>(text);
-        if (!count || *count < 1 || *count > maxRuns) {
-            return fail("--runs accepts a whole number from 1 to 1000000, not \"" + std::string(text) + "\"");
-        }
-        repeats = *count;
-        return true;
-    }
-
-    bool setSeed(std::string_view text) {
-        command.seed = parseWhole<std::uint64_t>(text);
-        if (!command.seed) {
-            return fail("--seed accepts a whole number from 0 to 18446744073709551615, not \"" +
-                        std::string(text) + "\"");
-        }
-        return true;
-    }
-
     void pressAgain() {
         command.segments.push_back(RunSegment{fields, 1});
         addressesInRun = 0;
     }
-
-    bool applyValueOption(std::string_view option, std::string_view value) {
-        if (option == "--ram") {
-            fields.ram = value;
-        } else if (option == "--cache") {
-            fields.cache = value;
-        } else if (option == "--block") {
-            fields.block = value;
-        } else if (option == "--sets") {
-            fields.sets = value;
-        } else if (option == "--iterations") {
-            fields.iterations = value;
-        } else if (option == "--address") {
-            return addAddress(value);
-        } else if (option == "--mapping") {
-            return chooseItem(fields.mapping, option, value, mappingChoices);
-        } else if (option == "--policy") {
-            return chooseItem(fields.policy, option, value, policyChoices);
-        } else if (option == "--mode") {
-            return chooseItem(fields.mode, option, value, modeChoices);
-        } else if (option == "--runs") {
-            return setRepeats(value);
-        } else if (option == "--seed") {
-            return setSeed(value);
-        }
-        return true;
-    }
 };
 
-bool takesValue(std::string_view option) {
-    for (std::string_view known : {"--ram", "--cache", "--block", "--sets", "--iterations", "--address",
-                                   "--mapping", "--policy", "--mode", "--runs", "--seed"}) {
-        if (option == known) {
-            return true;
-        }
-    }
-    return false;
+struct TextOption;
+using OptionAction = bool (*)(CommandBuilder& builder, const TextOption& option, std::string_view value);
+
+// One option of the command line. The usage lists the options in the table's order, each under its group's
+// heading, and the parser reads a value after every option that names one.
+struct TextOption {
+    std::string_view name;
+    std::string_view placeholder; // the value's name in the usage; empty for a flag, which takes no value
+    std::string_view group;       // the heading the usage lists it under
+    OptionAction apply;
+    std::string_view help;             // later lines go under the first; empty for a list
+    const ChoiceList* items = nullptr; // a list's items, which its help and its error name
+
+    bool takesValue() const { return !placeholder.empty(); }
+};
+
+template <std::string DialogFields::*field>
+bool typeInto(CommandBuilder& builder, const TextOption& /*option*/, std::string_view value) {
+    builder.fields.*field = value;
+    return true;
 }
 
-bool readArgument(ArgumentReader& reader, CommandBuilder& builder) {
-    const std::string_view option = reader.take();
-    if (option == "--then") {
-        builder.pressAgain();
-    } else if (option == "--each") {
-        builder.command.printEach = true;
-    } else if (option == "--help") {
-        builder.command.showHelp = true;
-    } else if (takesValue(option)) {
-        const auto value = reader.takeValue();
-        if (!value) {
-            return builder.fail(std::string(option) + " needs a value");
-        }
-        return builder.applyValueOption(option, *value);
-    } else {
-        return builder.fail("unknown option \"" + std::string(option) + "\"; accepted: " + acceptedOptions);
+template <std::int32_t DialogFields::*selection>
+bool selectItem(CommandBuilder& builder, const TextOption& option, std::string_view value) {
+    builder.fields.*selection = itemIndex(value, *option.items);
+    if (builder.fields.*selection == noSelection) {
+        return builder.fail(std::string(option.name) + " accepts " + quotedItems(*option.items) + ", not \"" +
+                            std::string(value) + "\"");
     }
     return true;
 }
 
+template <bool TextCommand::*flag>
+bool setFlag(CommandBuilder& builder, const TextOption& /*option*/, std::string_view /*value*/) {
+    builder.command.*flag = true;
+    return true;
+}
+
+bool addAddress(CommandBuilder& builder, const TextOption& option, std::string_view value) {
+    if (builder.addressesInRun == addressFieldCount) {
+        return builder.fail("at most 10 " + std::string(option.name) + " options are accepted in one run");
+    }
+    builder.fields.addresses[static_cast<std::size_t>(builder.addressesInRun++)] = std::string(value);
+    return true;
+}
+
+bool pressAndEditAgain(CommandBuilder& builder, const TextOption& /*option*/, std::string_view /*value*/) {
+    builder.pressAgain();
+    return true;
+}
+
+bool setRepeats(CommandBuilder& builder, const TextOption& option, std::string_view value) {
+    const auto count = parseWhole<std::uint32_t>(value);
+    if (!count || *count < 1 || *count > maxRuns) {
+        return builder.fail(std::string(option.name) + " accepts a whole number from 1 to 1000000, not \"" +
+                            std::string(value) + "\"");
+    }
+    builder.repeats = *count;
+    return true;
+}
+
+bool setSeed(CommandBuilder& builder, const TextOption& option, std::string_view value) {
+    builder.command.seed = parseWhole<std::uint64_t>(value);
+    if (!builder.command.seed) {
+        return builder.fail(std::string(option.name) +
+                            " accepts a whole number from 0 to 18446744073709551615, not \"" +
+                            std::string(value) + "\"");
+    }
+    return true;
+}
+
+// A flag's placeholder: it takes no value.
+constexpr std::string_view noValue;
+
+constexpr std::string_view fieldsGroup =
+    "Dialog fields (each value is the text typed into the field; an omitted field holds \"0\"):";
+constexpr std::string_view listsGroup = "Lists (an omitted list has no selection):";
+constexpr std::string_view runsGroup = "Runs:";
+
+// Every option the command line accepts: the usage, the unknown option's error and the parser all read them
+// here.
+constexpr TextOption textOptions[] = {
+    {"--ram", "TEXT", fieldsGroup, typeInto<&DialogFields::ram>, "Dimensiune RAM (Mo)"},
+    {"--cache", "TEXT", fieldsGroup, typeInto<&DialogFields::cache>, "Dimensiune cache (ko)"},
+    {"--block", "TEXT", fieldsGroup, typeInto<&DialogFields::block>, "Dimensiune bloc (o)"},
+    {"--sets", "TEXT", fieldsGroup, typeInto<&DialogFields::sets>, "Numar de seturi"},
+    {"--iterations", "TEXT", fieldsGroup, typeInto<&DialogFields::iterations>, "Numar de iteratii"},
+    {"--address", "TEXT", fieldsGroup, addAddress,
+     "an address field; repeat up to 10 times to fill fields 0, 1, 2, ..."},
+    {"--mapping", "TEXT", listsGroup, selectItem<&DialogFields::mapping>, {}, &mappingChoices},
+    {"--policy", "TEXT", listsGroup, selectItem<&DialogFields::policy>, {}, &policyChoices},
+    {"--mode", "TEXT", listsGroup, selectItem<&DialogFields::mode>, {}, &modeChoices},
+    {"--then", noValue, runsGroup, pressAndEditAgain,
+     "press \"Setare mod\" and START SIMULARE, then edit the fields named after it\n"
+     "(--address after --then fills fields again from field 0)"},
+    {"--runs", "N", runsGroup, setRepeats,
+     "press \"Setare mod\" and START SIMULARE N times with the last values (default 1)"},
+    {"--each", noValue, runsGroup, setFlag<&TextCommand::printEach>,
+     "print the report after every START SIMULARE, not only after the last"},
+    {"--seed", "N", runsGroup, setSeed, "make the random sequence reproducible"},
+    {"--help", noValue, runsGroup, setFlag<&TextCommand::showHelp>, "print this text"},
+};
+
+const TextOption* findOption(std::string_view name) {
+    for (const TextOption& option : textOptions) {
+        if (option.name == name) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+std::string acceptedOptions() {
+    std::string accepted;
+    for (const std::string_view name : textOptionNames()) {
+        accepted += (accepted.empty() ? "" : ", ") + std::string(name);
+    }
+    return accepted;
+}
+
+bool readArgument(ArgumentReader& reader, CommandBuilder& builder) {
+    const std::string_view name = reader.take();
+    const TextOption* option = findOption(name);
+    if (option == nullptr) {
+        return builder.fail("unknown option \"" + std::string(name) + "\"; accepted: " + acceptedOptions());
+    }
+    if (!option->takesValue()) {
+        return option->apply(builder, *option, {});
+    }
+    const auto value = reader.takeValue();
+    if (!value) {
+        return builder.fail(std::string(name) + " needs a value");
+    }
+    return option->apply(builder, *option, *value);
+}
+
+constexpr std::string_view usageHead =
+    "Usage: tarvel_cache_text [options]\n"
+    "Performs what a user does in the Configuration dialog and prints the status report.\n"
+    "\n";
+constexpr std::string_view usageTail =
+    "\n"
+    "Exit status: 0 after the report of the last run; 2 when a configuration is invalid (its error list is\n"
+    "printed); 64 for a usage error; 74 when the report cannot be written.\n";
+
+// Where every option's help starts, and its later lines.
+constexpr std::size_t helpColumn = 22;
+
+std::string usageLine(const TextOption& option) {
+    std::string line = "  " + std::string(option.name);
+    if (!option.placeholder.empty()) {
+        line += " " + std::string(option.placeholder);
+    }
+    line.resize(std::max(line.size() + 1, helpColumn), ' ');
+    const std::string help = option.items != nullptr ? quotedItems(*option.items) : std::string(option.help);
+    for (const char c : help) {
+        line += c;
+        if (c == '\n') {
+            line.append(helpColumn, ' ');
+        }
+    }
+    return line + "\n";
+}
+
 } // namespace
+
+std::string textUsage() {
+    std::string usage(usageHead);
+    std::string_view group;
+    for (const TextOption& option : textOptions) {
+        if (option.group != group) {
+            group = option.group;
+            usage += std::string(group) + "\n";
+        }
+        usage += usageLine(option);
+    }
+    return usage + std::string(usageTail);
+}
+
+std::vector<std::string_view> textOptionNames() {
+    std::vector<std::string_view> names;
+    for (const TextOption& option : textOptions) {
+        names.push_back(option.name);
+    }
+    return names;
+}
 
 ParsedCommand parseTextCommand(std::span<const std::string_view> arguments) {
     ArgumentReader reader(arguments);

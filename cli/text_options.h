@@ -34,4 +34,8 @@ inline constexpr std::uint32_t maxRuns = 1000000;
 
 ParsedCommand parseTextCommand(std::span<const std::string_view> arguments);
 
-extern const char* const textUsage;
+// What --help prints: every option under its group's heading, then the exit statuses.
+std::string textUsage();
+
+// The options the command line accepts, in the order the usage lists them.
+std::vector<std::string_view> textOptionNames();

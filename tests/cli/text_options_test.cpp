@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <sstream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,6 +14,32 @@ namespace {
 
 ParsedCommand parse(std::vector<std::string_view> arguments) {
     return parseTextCommand(arguments);
+}
+
+std::vector<std::string> usageLines() {
+    std::vector<std::string> lines;
+    std::istringstream usage(textUsage());
+    for (std::string line; std::getline(usage, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// An option as the usage shows it: "  --name PLACEHOLDER   help", or "  --name   help" for a flag.
+struct UsageOption {
+    std::string name;
+    bool namesAValue = false;
+};
+
+std::vector<UsageOption> usageOptions() {
+    std::vector<UsageOption> options;
+    for (const std::string& line : usageLines()) {
+        if (line.starts_with("  --")) {
+            const std::string shown = line.substr(2, line.find("  ", 2) - 2);
+            options.push_back({shown.substr(0, shown.find(' ')), shown.find(' ') != std::string::npos});
+        }
+    }
+    return options;
 }
 
 TEST(FieldText, ReadsUnsignedDecimalsLikeTheDialog) {
@@ -99,6 +128,53 @@ TEST(TextOptions, AListErrorNamesTheItemsInTheUsageOrderNotTheSortedOne) {
     EXPECT_EQ(parse({"--mapping", "Directa"}).error,
               "--mapping accepts \"directa\", \"asociativa\" or \"asociativa pe seturi\", not \"Directa\"");
     EXPECT_EQ(parse({"--policy", "MRU"}).error, "--policy accepts \"FIFO\" or \"LRU\", not \"MRU\"");
+}
+
+TEST(TextOptions, TheUsageListsEveryOptionOnceInTheOrderOfTheTable) {
+    std::vector<std::string> listed;
+    for (const UsageOption& option : usageOptions()) {
+        listed.push_back(option.name);
+    }
+    const std::vector<std::string_view> names = textOptionNames();
+    EXPECT_EQ(listed, std::vector<std::string>(names.begin(), names.end()));
+    EXPECT_EQ(std::set<std::string>(listed.begin(), listed.end()).size(), listed.size());
+}
+
+TEST(TextOptions, EveryGroupHeadingOfTheUsageStandsOnce) {
+    std::set<std::string> headings;
+    for (const std::string& line : usageLines()) {
+        if (!line.empty() && line.front() != ' ' && line.back() == ':') {
+            EXPECT_TRUE(headings.insert(line).second) << line;
+        }
+    }
+    EXPECT_FALSE(headings.empty());
+}
+
+TEST(TextOptions, AnOptionTakesAValueExactlyWhenTheUsageNamesOne) {
+    for (const UsageOption& option : usageOptions()) {
+        const ParsedCommand parsed = parse({option.name});
+        EXPECT_EQ(parsed.error, option.namesAValue ? option.name + " needs a value" : "") << option.name;
+    }
+}
+
+TEST(TextOptions, AnUnknownOptionIsAnsweredWithEveryOptionOfTheUsage) {
+    std::string accepted;
+    for (const UsageOption& option : usageOptions()) {
+        accepted += (accepted.empty() ? "" : ", ") + option.name;
+    }
+    EXPECT_EQ(parse({"-h"}).error, "unknown option \"-h\"; accepted: " + accepted);
+}
+
+TEST(TextOptions, TheUsageNamesTheListItemsAndIndentsLaterHelpLinesUnderTheFirst) {
+    const std::string usage = textUsage();
+    EXPECT_NE(
+        usage.find("\n  --mode TEXT         \"individual\", \"secventa data\" or \"secventa aleatoare\"\n"),
+        std::string::npos);
+    EXPECT_NE(
+        usage.find("\n  --then              press \"Setare mod\" and START SIMULARE, then edit the fields "
+                   "named after it\n                      (--address after --then fills fields again from "
+                   "field 0)\n"),
+        std::string::npos);
 }
 
 TEST(TextOptions, AtMostTenAddressesPerRun) {
