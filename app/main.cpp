@@ -1,14 +1,10 @@
 // tarvel_cache: the Windows application.
 
 #include "app/main_window.h"
-#include "app/shell_state.h"
 #include "resources/resource_ids.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    LoadStringW(instance, IDS_WINDOW_TITLE, windowTitle, shellTextChars);
-    LoadStringW(instance, IDS_WINDOW_CLASS, windowClassName, shellTextChars);
-    registerMainWindowClass(instance);
-    if (!createMainWindow(instance, showCommand)) {
+    if (!startMainWindow(instance, showCommand)) {
         return 0;
     }
     const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));

@@ -1,12 +1,15 @@
 #include "app/main_window.h"
 
 #include "app/menu_commands.h"
-#include "app/shell_state.h"
 #include "config/choice_names.h"
 #include "resources/resource_ids.h"
 #include "view/main_view.h"
+#include "windows/shell_state.h"
 
 #include <windowsx.h>
+
+wchar_t windowTitle[shellTextChars] = {};
+wchar_t windowClassName[shellTextChars] = {};
 
 namespace {
 
@@ -19,7 +22,7 @@ void onDestroy(HWND) {
     PostQuitMessage(0);
 }
 
-// The client area is drawn afresh by the main view on every paint.
+// The client area is drawn afresh by the main view on every paint, with the pictures loaded for that paint.
 void onPaint(HWND window) {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window, &paint);
@@ -28,10 +31,19 @@ void onPaint(HWND window) {
     SetMapMode(dc, MM_TEXT);
     SetWindowExtEx(dc, mainWindowWidth, mainWindowHeight, nullptr);
     SetViewportExtEx(dc, client.right, client.bottom, nullptr);
-    loadDiagramBitmaps();
-    paintMainView(dc, paint);
-    releaseDiagramBitmaps();
+    {
+        const LoadedDiagramBitmaps pictures(appInstance);
+        paintMainView(dc, client);
+    }
     EndPaint(window, &paint);
+}
+
+// The menu, the accelerators and the Configuration dialog all send their commands here; anything else goes on
+// to the default handling.
+void onCommand(HWND window, int id, HWND control, UINT code) {
+    if (!handleMenuCommand(window, static_cast<unsigned>(id))) {
+        FORWARD_WM_COMMAND(window, id, control, code, DefWindowProcW);
+    }
 }
 
 } // namespace
@@ -68,17 +80,19 @@ bool createMainWindow(HINSTANCE instance, int showCommand) {
     return true;
 }
 
+bool startMainWindow(HINSTANCE instance, int showCommand) {
+    LoadStringW(instance, IDS_WINDOW_TITLE, windowTitle, shellTextChars);
+    LoadStringW(instance, IDS_WINDOW_CLASS, windowClassName, shellTextChars);
+    registerMainWindowClass(instance);
+    return createMainWindow(instance, showCommand);
+}
+
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         HANDLE_MSG(window, WM_DESTROY, onDestroy);
         HANDLE_MSG(window, WM_PAINT, onPaint);
-    case WM_COMMAND:
-        if (handleMenuCommand(window, LOWORD(wParam))) {
-            return 0;
-        }
-        break;
+        HANDLE_MSG(window, WM_COMMAND, onCommand);
     default:
-        break;
+        return DefWindowProcW(window, message, wParam, lParam);
     }
-    return DefWindowProcW(window, message, wParam, lParam);
 }

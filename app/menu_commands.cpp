@@ -1,11 +1,10 @@
 #include "app/menu_commands.h"
 
 #include "app/help_dialog.h"
-#include "app/menu_command.h"
-#include "app/shell_state.h"
 #include "config/config_dialog.h"
 #include "report/console_window.h"
 #include "resources/resource_ids.h"
+#include "windows/shell_state.h"
 
 namespace {
 
@@ -39,22 +38,23 @@ void showHelpDialog(HWND owner) {
 } // namespace
 
 bool handleMenuCommand(HWND window, unsigned commandId) {
-    switch (static_cast<MenuCommand>(commandId)) {
-    case MenuCommand::Help:
+    switch (commandId) {
+    case IDM_HELP:
         showHelpDialog(window);
         return true;
-    case MenuCommand::Exit:
+    case IDM_EXIT:
         DestroyWindow(window);
         return true;
-    case MenuCommand::ConsoleStatus:
+    case IDM_CONSOLE_STATUS:
         openStatusConsole();
         return true;
-    case MenuCommand::ConsoleClose:
+    case IDM_CONSOLE_CLOSE:
         closeStatusConsole();
         return true;
-    case MenuCommand::ConfigurationInput:
+    case IDM_CONFIGURATION_INPUT:
         showConfigurationDialog(window);
         return true;
+    default:
+        return false;
     }
-    return false;
 }

@@ -2,12 +2,12 @@
 // START SIMULARE up to the painted result. Prints medians in milliseconds.
 
 #include "app/main_window.h"
-#include "app/shell_state.h"
 #include "config/cache_config.h"
 #include "config/dialog_buttons.h"
 #include "engine/random_source.h"
 #include "resources/resource_ids.h"
 #include "view/main_view.h"
+#include "windows/shell_state.h"
 
 #include <windows.h>
 
@@ -115,7 +115,7 @@ class MemoryClient {
     void paint() {
         const RECT client{0, 0, clientWidth, clientHeight};
         FillRect(dc_, &client, GetSysColorBrush(COLOR_WINDOW));
-        paintMainViewInto(dc_, client);
+        paintMainView(dc_, client);
         GdiFlush();
     }
 
@@ -132,7 +132,7 @@ void printRow(const char* what, double ms) {
 void benchmarkPaints(MemoryClient& client) {
     std::printf("Paint into a 904 x 466 memory DC (median of %d; pictures loaded beforehand):\n",
                 repetitions);
-    loadDiagramBitmaps();
+    const LoadedDiagramBitmaps pictures(appInstance);
     {
         MemoryClient source;
         printRow("floor: one BitBlt of the whole client", medianMs([&] {
@@ -147,25 +147,23 @@ void benchmarkPaints(MemoryClient& client) {
         pressStartSimulation();
         printRow(scene.name, medianMs([&] { client.paint(); }));
     }
-    releaseDiagramBitmaps();
-    printRow("loading and releasing the four pictures", medianMs([] {
-                 loadDiagramBitmaps();
-                 releaseDiagramBitmaps();
-             }));
+    printRow("loading and releasing the four pictures",
+             medianMs([] { const LoadedDiagramBitmaps reloaded(appInstance); }));
 }
 
 void benchmarkStartToPainted(MemoryClient& client) {
     std::printf("START SIMULARE to the painted result: runSimulation, then the paint (median of %d):\n",
                 repetitions);
-    loadDiagramBitmaps();
-    for (const Scene& scene : scenes) {
-        configure(scene);
-        printRow(scene.name, medianMs([&] {
-                     pressStartSimulation();
-                     client.paint();
-                 }));
+    {
+        const LoadedDiagramBitmaps pictures(appInstance);
+        for (const Scene& scene : scenes) {
+            configure(scene);
+            printRow(scene.name, medianMs([&] {
+                         pressStartSimulation();
+                         client.paint();
+                     }));
+        }
     }
-    releaseDiagramBitmaps();
     std::printf(
         "  ... and through the main window's own paint (pictures loaded per paint, 914 x 481 client):\n");
     for (const Scene& scene : scenes) {
@@ -180,11 +178,7 @@ void benchmarkStartToPainted(MemoryClient& client) {
 } // namespace
 
 int main() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    LoadStringW(instance, IDS_WINDOW_TITLE, windowTitle, shellTextChars);
-    LoadStringW(instance, IDS_WINDOW_CLASS, windowClassName, shellTextChars);
-    registerMainWindowClass(instance);
-    createMainWindow(instance, SW_SHOWNORMAL);
+    startMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
     seedDeterministicRandom(1);
     MemoryClient client;
     benchmarkPaints(client);

@@ -1,14 +1,14 @@
 #include "config/config_dialog.h"
 
-#include "app/menu_command.h"
-#include "app/shell_state.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
 #include "config/dialog_buttons.h"
-#include "engine/simulation_state.h"
 #include "resources/resource_ids.h"
+#include "windows/dialog_command.h"
+#include "windows/shell_state.h"
 
 #include <algorithm>
+#include <iterator>
 #include <span>
 #include <string>
 
@@ -18,9 +18,7 @@ void enableControl(HWND dialog, int id, bool enabled) {
     EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE);
 }
 
-int addressFieldId(int field) {
-    return IDC_ADDRESS_FIRST + field;
-}
+static_assert(std::size(addressFieldIds) == addressFieldCount);
 
 std::int32_t selectionOf(HWND dialog, int listId) {
     return static_cast<std::int32_t>(SendDlgItemMessageW(dialog, listId, CB_GETCURSEL, 0, 0));
@@ -32,14 +30,14 @@ void addItems(HWND dialog, int listId, std::span<const wchar_t* const> items) {
     }
 }
 
-void sendToMainWindow(MenuCommand command) {
-    SendMessageW(mainWindow, WM_COMMAND, static_cast<WPARAM>(command), 0);
+void sendToMainWindow(unsigned commandId) {
+    SendMessageW(mainWindow, WM_COMMAND, commandId, 0);
 }
 
 // A fresh console shows the report for the records as they are now.
 void reopenConsole() {
-    sendToMainWindow(MenuCommand::ConsoleClose);
-    sendToMainWindow(MenuCommand::ConsoleStatus);
+    sendToMainWindow(IDM_CONSOLE_CLOSE);
+    sendToMainWindow(IDM_CONSOLE_STATUS);
 }
 
 void initialiseDialog(HWND dialog) {
@@ -49,11 +47,11 @@ void initialiseDialog(HWND dialog) {
     enableControl(dialog, IDC_SET_COUNT, false);
     SetDlgItemInt(dialog, IDC_ITERATION_COUNT, 0, FALSE);
     enableControl(dialog, IDC_ITERATION_COUNT, false);
-    for (int field = 0; field < addressFieldCount; ++field) {
-        SetDlgItemInt(dialog, addressFieldId(field), 0, FALSE);
+    for (int id : addressFieldIds) {
+        SetDlgItemInt(dialog, id, 0, FALSE);
     }
-    for (int field = 0; field < addressFieldCount; ++field) {
-        enableControl(dialog, addressFieldId(field), false);
+    for (int id : addressFieldIds) {
+        enableControl(dialog, id, false);
     }
     enableControl(dialog, IDC_START_SIMULATION, false);
     enableControl(dialog, IDC_REGENERATE_SEQUENCE, false);
@@ -81,9 +79,9 @@ void onWorkModeSelected(HWND dialog) {
     const bool given = selection == toInt(WorkMode::GivenSequence);
     const bool random = selection == toInt(WorkMode::RandomSequence);
     if (individual || random || given) {
-        enableControl(dialog, addressFieldId(0), !random);
+        enableControl(dialog, addressFieldIds[0], !random);
         for (int field = 1; field < addressFieldCount; ++field) {
-            enableControl(dialog, addressFieldId(field), given);
+            enableControl(dialog, addressFieldIds[field], given);
         }
         enableControl(dialog, IDC_REGENERATE_SEQUENCE, false);
         enableControl(dialog, IDC_ITERATION_COUNT, !individual);
@@ -116,7 +114,7 @@ DialogFields readFields(HWND dialog) {
     fields.sets = fieldText(dialog, IDC_SET_COUNT);
     fields.iterations = fieldText(dialog, IDC_ITERATION_COUNT);
     for (int field = 0; field < addressFieldCount; ++field) {
-        fields.addresses[static_cast<std::size_t>(field)] = fieldText(dialog, addressFieldId(field));
+        fields.addresses[static_cast<std::size_t>(field)] = fieldText(dialog, addressFieldIds[field]);
     }
     fields.mapping = selectionOf(dialog, IDC_MAPPING_LIST);
     fields.policy = selectionOf(dialog, IDC_POLICY_LIST);
@@ -140,7 +138,7 @@ void showRunFinished() {
 constexpr ButtonEffects dialogEffects{showValidity, showRunFinished, reopenConsole, repaintMainWindow};
 
 void onRegenerateSequence(HWND dialog) {
-    simulationState.regenerateRandomSequence = 1;
+    pressRegenerateSequence();
     enableControl(dialog, IDC_REGENERATE_SEQUENCE, false);
 }
 
@@ -150,10 +148,11 @@ void onExit(HWND dialog) {
     DestroyWindow(dialog); // a modeless dialog is destroyed, not ended: ending it would only hide it
     configDialog = nullptr;
     configDialogCreated = 0;
-    forgetLastReset();
+    pressExit();
 }
 
-INT_PTR onCommand(HWND dialog, int id, unsigned code) {
+// True only for Exit: every other command, handled or not, leaves the rest to the system.
+BOOL onCommand(HWND dialog, int id, HWND, UINT code) {
     switch (id) {
     case IDC_MAPPING_LIST:
         onMappingListNotification(dialog, code);
@@ -183,13 +182,13 @@ INT_PTR onCommand(HWND dialog, int id, unsigned code) {
 
 } // namespace
 
-INT_PTR CALLBACK configDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK configDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         initialiseDialog(dialog);
         return TRUE;
     case WM_COMMAND:
-        return onCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        return crackDialogCommand(dialog, wParam, lParam, onCommand);
     default:
         return FALSE;
     }

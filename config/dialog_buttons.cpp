@@ -5,6 +5,7 @@
 #include "config/field_text.h"
 #include "config/validation.h"
 #include "engine/simulation_driver.h"
+#include "engine/simulation_state.h"
 
 #include <span>
 
@@ -59,6 +60,14 @@ void pressSetareMod(const DialogFields& fields, const ButtonEffects& effects) {
     perform(effects.reopenConsole); // the error list, or the prompt to start
     resultsReady = 0;
     perform(effects.repaint); // the title picture again
+}
+
+void pressRegenerateSequence() {
+    simulationState.regenerateRandomSequence = 1;
+}
+
+void pressExit() {
+    forgetLastReset();
 }
 
 void pressStartSimulation(const ButtonEffects& effects) {

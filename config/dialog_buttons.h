@@ -19,3 +19,10 @@ void pressSetareMod(const DialogFields& fields, const ButtonEffects& effects = {
 // START SIMULARE, after a "Setare mod" that validated: sets simulationStarted, runs the simulation on the
 // stored configuration and, between the effects, sets resultsReady.
 void pressStartSimulation(const ButtonEffects& effects = {});
+
+// "Reinit. secv.aleatoare": the next random-sequence run draws a new sequence.
+void pressRegenerateSequence();
+
+// "Exit": the next run starts from an empty cache and, in random-sequence mode, from a new sequence. The
+// records keep everything else.
+void pressExit();

@@ -19,12 +19,15 @@ template <std::size_t N> bool isOneOf(std::int32_t value, const std::array<std::
     return std::find(admissible.begin(), admissible.end(), value) != admissible.end();
 }
 
+// A random sequence is charted over at least this many of its accesses.
+constexpr std::int32_t minimumRandomIterations = 10;
+
 bool iterationCountInRange(const CacheConfig& config) {
     switch (config.workMode) {
     case WorkMode::RandomSequence:
-        return config.iterationCount >= 10 && config.iterationCount <= 100;
+        return config.iterationCount >= minimumRandomIterations && config.iterationCount <= stepCapacity;
     case WorkMode::GivenSequence:
-        return config.iterationCount >= 1 && config.iterationCount <= 10;
+        return config.iterationCount >= 1 && config.iterationCount <= givenSequencePassCapacity;
     default:
         return true; // an individual run does not iterate
     }

@@ -83,7 +83,7 @@ void repeatGivenAddresses(int iterations) {
 
 void runGivenSequence(MappingStep step) {
     simulationState.addressBits = addressBitsFor(cacheConfig.ramSizeMb);
-    const int iterations = std::clamp(cacheConfig.iterationCount, 1, stepCapacity / addressFieldCount);
+    const int iterations = std::clamp(cacheConfig.iterationCount, 1, givenSequencePassCapacity);
     if (iterations == 1) {
         runSequence(step, addressFieldCount);
         return;

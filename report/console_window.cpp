@@ -1,6 +1,6 @@
 #include "report/console_window.h"
 
-#include "app/shell_state.h"
+#include "windows/shell_state.h"
 #include "config/cache_config.h"
 #include "report/status_report.h"
 

@@ -29,8 +29,17 @@
 #define IDC_REGENERATE_SEQUENCE 4
 #define IDC_RAM_SIZE 1001
 #define IDC_MAPPING_LIST 1002
-#define IDC_ADDRESS_FIRST 1003 // address fields 0..9 are 1003..1012
-#define IDC_ADDRESS_LAST 1012
+#define IDC_ADDRESS_0 1003
+#define IDC_ADDRESS_1 1004
+#define IDC_ADDRESS_2 1005
+#define IDC_ADDRESS_3 1006
+#define IDC_ADDRESS_4 1007
+#define IDC_ADDRESS_5 1008
+#define IDC_ADDRESS_6 1009
+#define IDC_ADDRESS_7 1010
+#define IDC_ADDRESS_8 1011
+#define IDC_ADDRESS_9 1012
+#define IDC_ADDRESS_FIRST IDC_ADDRESS_0
 #define IDC_CACHE_SIZE 1013
 #define IDC_BLOCK_SIZE 1014
 #define IDC_WORK_MODE_LIST 1015
@@ -43,6 +52,13 @@
 #define IDB_DIRECT_MAPPING 135
 #define IDB_ASSOCIATIVE_MAPPING 136
 #define IDB_SET_ASSOCIATIVE_MAPPING 137
+
+#ifndef RC_INVOKED
+// The address fields 0..9, in order.
+inline constexpr int addressFieldIds[] = {IDC_ADDRESS_0, IDC_ADDRESS_1, IDC_ADDRESS_2, IDC_ADDRESS_3,
+                                          IDC_ADDRESS_4, IDC_ADDRESS_5, IDC_ADDRESS_6, IDC_ADDRESS_7,
+                                          IDC_ADDRESS_8, IDC_ADDRESS_9};
+#endif
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

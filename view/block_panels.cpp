@@ -3,6 +3,7 @@
 #include "config/cache_config.h"
 #include "config/capacities.h"
 #include "engine/simulation_state.h"
+#include "view/bookkeeping_column.h"
 #include "view/gdi_objects.h"
 #include "view/label_text.h"
 #include "view/panel_labels.h"

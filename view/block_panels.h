@@ -7,6 +7,3 @@
 // The cache panels: one column per trace index with a cell per cache block, and under them a strip of the RAM
 // blocks looked up. In the individual mode column 0 holds the replacement bookkeeping as text instead.
 void drawBlockPanels(int columnCount, int blockCount, const ViewLayout& layout, HDC dc);
-
-// The bookkeeping of every block after the individual step, as text in the place of column 0.
-void drawBookkeepingColumn(int blockCount, const ViewLayout& layout, HDC dc);

@@ -1,6 +1,7 @@
+#include "view/bookkeeping_column.h"
+
 #include "config/cache_config.h"
 #include "engine/simulation_state.h"
-#include "view/block_panels.h"
 #include "view/label_text.h"
 #include "view/panel_labels.h"
 

@@ -1,20 +1,19 @@
 #include "view/diagram_bitmaps.h"
 
-#include "app/shell_state.h"
 #include "resources/resource_ids.h"
 #include "view/gdi_objects.h"
 
 HBITMAP diagramBitmaps[diagramBitmapCount] = {};
 
-void loadDiagramBitmaps() {
+LoadedDiagramBitmaps::LoadedDiagramBitmaps(HINSTANCE module) {
     const int ids[diagramBitmapCount] = {IDB_SPLASH, IDB_DIRECT_MAPPING, IDB_ASSOCIATIVE_MAPPING,
                                          IDB_SET_ASSOCIATIVE_MAPPING};
     for (int i = 0; i < diagramBitmapCount; ++i) {
-        diagramBitmaps[i] = LoadBitmapW(appInstance, MAKEINTRESOURCEW(ids[i]));
+        diagramBitmaps[i] = LoadBitmapW(module, MAKEINTRESOURCEW(ids[i]));
     }
 }
 
-void releaseDiagramBitmaps() {
+LoadedDiagramBitmaps::~LoadedDiagramBitmaps() {
     for (HBITMAP& bitmap : diagramBitmaps) {
         if (bitmap != nullptr) {
             DeleteObject(bitmap);

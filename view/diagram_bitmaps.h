@@ -13,9 +13,15 @@ enum DiagramBitmap : int {
 inline constexpr int diagramBitmapCount = 4;
 extern HBITMAP diagramBitmaps[diagramBitmapCount];
 
-// Loads the pictures from the program's resources for one paint, and releases them after it.
-void loadDiagramBitmaps();
-void releaseDiagramBitmaps();
+// The pictures of one paint: loaded into diagramBitmaps from the module's resources when the guard is made,
+// released and the entries emptied when it goes.
+class LoadedDiagramBitmaps {
+  public:
+    explicit LoadedDiagramBitmaps(HINSTANCE module);
+    ~LoadedDiagramBitmaps();
+    LoadedDiagramBitmaps(const LoadedDiagramBitmaps&) = delete;
+    LoadedDiagramBitmaps& operator=(const LoadedDiagramBitmaps&) = delete;
+};
 
 // Copies a bitmap at its own size to (x, y) of the DC. A bitmap that failed to load draws nothing.
 void blitBitmap(HDC dc, HBITMAP bitmap, int x, int y);

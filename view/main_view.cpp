@@ -1,6 +1,5 @@
 #include "view/main_view.h"
 
-#include "app/shell_state.h"
 #include "config/cache_config.h"
 #include "engine/miss_rate.h"
 #include "view/block_panels.h"
@@ -14,7 +13,6 @@
 namespace {
 
 constexpr int individualPanelColumns = 2;
-constexpr int sequencePanelColumns = 10;
 constexpr POINT splashCorner{150, 50};
 constexpr POINT diagramCorner{350, 50};
 constexpr POINT setAssociativeDiagramCorner{350, 30}; // the tallest diagram sits higher
@@ -66,8 +64,8 @@ void drawIndividualScene(HDC dc, const ViewLayout& layout, const RECT& client) {
               leftAlignedLine);
     // Centred over the two panel columns.
     drawLabel(dc, individualRamTitle,
-              RECT{left, 17 * layout.cellH, layout.colUnit + left + 2 * layout.cellW + layout.cellGap,
-                   18 * layout.cellH},
+              ramTitleRect(layout, left,
+                           layout.colUnit + left + individualPanelColumns * layout.cellW + layout.cellGap),
               centredLine);
     drawBlockPanels(individualPanelColumns, cacheConfig.cacheBlockCount, layout, dc);
     blitBitmap(dc, diagramBitmaps[scene.diagram], scene.corner.x, scene.corner.y);
@@ -75,7 +73,7 @@ void drawIndividualScene(HDC dc, const ViewLayout& layout, const RECT& client) {
 
 void drawSequencePanelsScene(HDC dc, const ViewLayout& layout, const RECT& client) {
     drawLabel(dc, sequenceCacheTitle, RECT{0, 0, client.right, layout.cellH}, centredLine);
-    drawLabel(dc, sequenceRamTitle, RECT{0, 17 * layout.cellH, client.right, 18 * layout.cellH}, centredLine);
+    drawLabel(dc, sequenceRamTitle, ramTitleRect(layout, 0, client.right), centredLine);
     drawBlockPanels(sequencePanelColumns, cacheConfig.cacheBlockCount, layout, dc);
 }
 
@@ -109,14 +107,8 @@ void drawResultsScene(HDC dc, const ViewLayout& layout, const RECT& client) {
 
 } // namespace
 
-void paintMainView(HDC dc, const PAINTSTRUCT&) {
-    RECT client{};
-    GetClientRect(mainWindow, &client);
-    paintMainViewInto(dc, client);
-}
-
 // With results ready but a configuration that does not validate, nothing is drawn: the client stays blank.
-void paintMainViewInto(HDC dc, const RECT& client) {
+void paintMainView(HDC dc, const RECT& client) {
     computeMissRate();
     const ViewLayout layout = computeViewLayout(client);
     if (resultsReady == 0) {

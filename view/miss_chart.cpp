@@ -14,6 +14,8 @@ namespace {
 constexpr int plotWidth = 800;
 constexpr int plotHeight = 400;
 constexpr int gridStep = 10;
+constexpr int axisQuarters = 4; // tick labels at 0, 25, 50, 75 and 100 % of each axis
+constexpr int fullScalePercent = 100;
 
 // The given sequence of ten addresses is repeated iterationCount times. Validation keeps the count within the
 // 100 recorded accesses; the bounds keep every read inside them and the scale's divisor non-zero regardless.
@@ -52,14 +54,15 @@ void drawCaptions(HDC dc, const ViewLayout& layout) {
 // Percentages beside the horizontal grid lines of 100, 75, 50, 25 and 0 %, and access numbers under the
 // quarters of the horizontal axis.
 void drawTickLabels(HDC dc, const ViewLayout& layout, int accessCount) {
-    for (int v = 0; v <= 40; v += 10) {
-        const int y = layout.chartTop + 10 * v;
-        drawLabel(dc, numberText(static_cast<std::uint32_t>(100 - v * 100 / 40)),
+    for (int quarter = 0; quarter <= axisQuarters; ++quarter) {
+        const int y = layout.chartTop + quarter * plotHeight / axisQuarters;
+        const int percent = fullScalePercent - quarter * fullScalePercent / axisQuarters;
+        drawLabel(dc, numberText(static_cast<std::uint32_t>(percent)),
                   RECT{layout.chartLeft - 25, y - 5, layout.chartLeft - 2, y + 5}, centredLine);
     }
-    for (int v = 0; v <= 100; v += 25) {
-        const int x = layout.chartLeft + 8 * v;
-        drawLabel(dc, numberText(static_cast<std::uint32_t>(v * accessCount / 100)),
+    for (int quarter = 0; quarter <= axisQuarters; ++quarter) {
+        const int x = layout.chartLeft + quarter * plotWidth / axisQuarters;
+        drawLabel(dc, numberText(static_cast<std::uint32_t>(quarter * accessCount / axisQuarters)),
                   RECT{x - 15, layout.chartBottom + 5, x + 15, layout.chartBottom + 20}, centredLine);
     }
 }

@@ -4,8 +4,7 @@
 
 namespace {
 
-constexpr int panelColumnCount = 10;
-constexpr int panelRowSlots = 17; // 16 cache rows and the RAM strip
+constexpr int panelRowSlots = cacheBlockCapacity + 1; // the cache rows and the RAM strip
 
 // The margin taken twice from the client height: above the cache rows and between them and the RAM strip.
 int verticalMargin(const ViewLayout& layout) {
@@ -20,7 +19,8 @@ ViewLayout computeViewLayout(const RECT& client) {
     ViewLayout layout;
     layout.colUnit = width / 30;
     layout.rowUnit = height / 20;
-    layout.cellW = (width - 2 * layout.colUnit - (panelColumnCount - 1) * layout.cellGap) / panelColumnCount;
+    layout.cellW =
+        (width - 2 * layout.colUnit - (sequencePanelColumns - 1) * layout.cellGap) / sequencePanelColumns;
     layout.cellH = (height - 2 * verticalMargin(layout)) / panelRowSlots;
     return layout;
 }
@@ -54,8 +54,12 @@ RECT ramCellRect(const ViewLayout& layout, int column) {
     return RECT{left, top, left + layout.cellW, top + layout.cellH};
 }
 
+RECT ramTitleRect(const ViewLayout& layout, int left, int right) {
+    return RECT{left, panelRowSlots * layout.cellH, right, (panelRowSlots + 1) * layout.cellH};
+}
+
 RECT chartTitleRect(const ViewLayout& layout) {
     const int left = layout.chartLeft - 10;
-    return RECT{left, layout.chartTop - 10, left + panelColumnCount * (layout.cellW + layout.cellGap),
+    return RECT{left, layout.chartTop - 10, left + sequencePanelColumns * (layout.cellW + layout.cellGap),
                 layout.chartTop + layout.cellH - 60};
 }

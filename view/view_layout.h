@@ -1,6 +1,11 @@
 #pragma once
 
+#include "config/capacities.h"
+
 #include <windows.h>
+
+// The panels of a given sequence run once: one column per access of the ten addresses.
+inline constexpr int sequencePanelColumns = addressFieldCount;
 
 // Where the main view puts its panels and chart, in client-area pixels. The panels follow the client size;
 // the chart keeps its place and size whatever the client size.
@@ -28,6 +33,10 @@ int panelRowTop(const ViewLayout& layout, int row);
 RECT cacheCellRect(const ViewLayout& layout, int column, int row);
 int ramStripTop(const ViewLayout& layout);
 RECT ramCellRect(const ViewLayout& layout, int column);
+
+// The row of the RAM strip's title, one row below the place of the cache rows and the strip, from left to
+// right.
+RECT ramTitleRect(const ViewLayout& layout, int left, int right);
 
 // The rectangle of the chart's title. Its bottom lies above its top at ordinary client heights; the title is
 // centred on its mid-point all the same.

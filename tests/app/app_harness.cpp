@@ -3,8 +3,6 @@
 #include "dialog_driver.h"
 
 #include "app/main_window.h"
-#include "app/menu_command.h"
-#include "app/shell_state.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
 #include "core_state.h"
@@ -12,6 +10,7 @@
 #include "report/console_window.h"
 #include "report/status_report.h"
 #include "resources/resource_ids.h"
+#include "windows/shell_state.h"
 
 #include <cstdio>
 
@@ -19,11 +18,7 @@ void startApplication() {
     if (mainWindow != nullptr) {
         return;
     }
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    LoadStringW(instance, IDS_WINDOW_TITLE, windowTitle, shellTextChars);
-    LoadStringW(instance, IDS_WINDOW_CLASS, windowClassName, shellTextChars);
-    registerMainWindowClass(instance);
-    createMainWindow(instance, SW_SHOWNORMAL);
+    startMainWindow(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
     pumpMessages();
 }
 

@@ -45,7 +45,7 @@ std::vector<std::string> runWorkedExample(RemoteApplication& application) {
     setFieldText(dialog, IDC_BLOCK_SIZE, L"1024");
     chooseItem(dialog, IDC_MAPPING_LIST, 2);   // directa
     chooseItem(dialog, IDC_WORK_MODE_LIST, 0); // individual
-    setFieldText(dialog, IDC_ADDRESS_FIRST, L"74565");
+    setFieldText(dialog, IDC_ADDRESS_0, L"74565");
     clickButton(dialog, IDOK);
     clickButton(dialog, IDC_START_SIMULATION);
     return remoteConsoleLines(application);

@@ -1,11 +1,12 @@
-#include "app/shell_state.h"
 #include "app_fixture.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
 #include "engine/simulation_state.h"
 #include "resources/resource_ids.h"
+#include "windows/shell_state.h"
 
 #include <map>
+#include <span>
 #include <string>
 
 namespace {
@@ -26,7 +27,7 @@ std::map<int, bool> enabledControls() {
                    IDC_POLICY_LIST, IDC_WORK_MODE_LIST}) {
         enabled[id] = isEnabled(id);
     }
-    for (int id = IDC_ADDRESS_FIRST; id <= IDC_ADDRESS_LAST; ++id) {
+    for (int id : addressFieldIds) {
         enabled[id] = isEnabled(id);
     }
     return enabled;
@@ -43,7 +44,7 @@ TEST_F(ConfigDialog, NewDialogEnablesOnlySizesListsAndItsTwoButtons) {
     }
     EXPECT_EQ(enabledControls(), expected);
     for (int id : {IDC_RAM_SIZE, IDC_CACHE_SIZE, IDC_BLOCK_SIZE, IDC_SET_COUNT, IDC_ITERATION_COUNT,
-                   IDC_ADDRESS_FIRST, IDC_ADDRESS_LAST}) {
+                   IDC_ADDRESS_0, IDC_ADDRESS_9}) {
         EXPECT_EQ(fieldText(id), L"0") << id;
     }
 }
@@ -90,8 +91,8 @@ TEST_F(ConfigDialog, WorkModeListSwitchesTheAddressAndIterationFields) {
                               Expected{toInt(WorkMode::Individual), true, false, false},
                               Expected{toInt(WorkMode::RandomSequence), false, false, true}}) {
         choose(IDC_WORK_MODE_LIST, e.mode);
-        EXPECT_EQ(isEnabled(IDC_ADDRESS_FIRST), e.firstAddress) << e.mode;
-        for (int id = IDC_ADDRESS_FIRST + 1; id <= IDC_ADDRESS_LAST; ++id) {
+        EXPECT_EQ(isEnabled(IDC_ADDRESS_0), e.firstAddress) << e.mode;
+        for (int id : std::span(addressFieldIds).subspan(1)) {
             EXPECT_EQ(isEnabled(id), e.otherAddresses) << e.mode << " field " << id;
         }
         EXPECT_EQ(isEnabled(IDC_ITERATION_COUNT), e.iterations) << e.mode;
@@ -155,7 +156,7 @@ TEST_F(ConfigDialog, SetareModStoresTheSelectedTextsAndUnreadableAddresses) {
     typeWorkedExample();
     choose(IDC_MAPPING_LIST, toInt(MappingMethod::SetAssociative));
     choose(IDC_POLICY_LIST, 1);
-    typeInto(IDC_ADDRESS_FIRST + 4, L"");
+    typeInto(IDC_ADDRESS_4, L"");
     typeInto(IDC_RAM_SIZE, L"4294967295");
     press(IDOK);
     EXPECT_STREQ(mappingMethodName, L"asociativa pe seturi");
@@ -170,7 +171,7 @@ TEST_F(ConfigDialog, SetareModStoresTheSelectedTextsAndUnreadableAddresses) {
 TEST_F(ConfigDialog, SetareModReadsEachFieldsWholeTextHoweverLong) {
     typeWorkedExample();
     typeInto(IDC_RAM_SIZE, (std::wstring(63, L'0') + L"5").c_str());
-    typeInto(IDC_ADDRESS_FIRST, (std::wstring(60, L'0') + L"4294967296").c_str());
+    typeInto(IDC_ADDRESS_0, (std::wstring(60, L'0') + L"4294967296").c_str());
     press(IDOK);
     EXPECT_EQ(cacheConfig.ramSizeMb, 5);
     EXPECT_EQ(cacheConfig.addressEntered[0], 0) << "4294967296 is above the largest address";
@@ -207,5 +208,5 @@ void typeWorkedExample() {
     typeInto(IDC_BLOCK_SIZE, L"1024");
     choose(IDC_MAPPING_LIST, toInt(MappingMethod::Direct));
     choose(IDC_WORK_MODE_LIST, toInt(WorkMode::Individual));
-    typeInto(IDC_ADDRESS_FIRST, L"74565");
+    typeInto(IDC_ADDRESS_0, L"74565");
 }

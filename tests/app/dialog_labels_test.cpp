@@ -3,7 +3,7 @@
 // template gives the label one line of height. Under Wine this depends on the faces that the prefix gives the
 // fonts the templates name.
 
-#include "app/shell_state.h"
+#include "windows/shell_state.h"
 #include "app_fixture.h"
 #include "resources/resource_ids.h"
 

@@ -1,4 +1,4 @@
-#include "app/shell_state.h"
+#include "windows/shell_state.h"
 #include "app_fixture.h"
 #include "resources/resource_ids.h"
 

@@ -1,4 +1,4 @@
-#include "app/shell_state.h"
+#include "windows/shell_state.h"
 #include "app_fixture.h"
 #include "config/cache_config.h"
 #include "engine/simulation_state.h"

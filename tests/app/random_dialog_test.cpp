@@ -2,10 +2,10 @@
 // invariants must hold, and after each "Setare mod" and START SIMULARE the console shows the report of the
 // records at that moment.
 
-#include "app/shell_state.h"
 #include "app_fixture.h"
 #include "config/cache_config.h"
 #include "resources/resource_ids.h"
+#include "windows/shell_state.h"
 
 #include <array>
 #include <random>
@@ -40,9 +40,9 @@ class RandomUser {
 
 int randomField(RandomUser& user) {
     static const std::array<int, 15> fields{
-        IDC_RAM_SIZE, IDC_CACHE_SIZE, IDC_BLOCK_SIZE, IDC_SET_COUNT, IDC_ITERATION_COUNT,
-        1003,         1004,           1005,           1006,          1007,
-        1008,         1009,           1010,           1011,          1012};
+        IDC_RAM_SIZE,  IDC_CACHE_SIZE, IDC_BLOCK_SIZE, IDC_SET_COUNT, IDC_ITERATION_COUNT,
+        IDC_ADDRESS_0, IDC_ADDRESS_1,  IDC_ADDRESS_2,  IDC_ADDRESS_3, IDC_ADDRESS_4,
+        IDC_ADDRESS_5, IDC_ADDRESS_6,  IDC_ADDRESS_7,  IDC_ADDRESS_8, IDC_ADDRESS_9};
     return fields[user.below(static_cast<std::uint32_t>(fields.size()))];
 }
 

@@ -50,7 +50,7 @@ void runIndividually(HWND dialog, const Configuration& configuration,
                      const std::vector<const wchar_t*>& addresses) {
     fill(dialog, configuration);
     for (const wchar_t* address : addresses) {
-        setFieldText(dialog, IDC_ADDRESS_FIRST, address);
+        setFieldText(dialog, IDC_ADDRESS_0, address);
         setAndStart(dialog);
     }
 }
@@ -59,7 +59,7 @@ void runSequence(HWND dialog, const Configuration& configuration,
                  const std::vector<const wchar_t*>& addresses) {
     fill(dialog, configuration);
     for (std::size_t field = 0; field < addresses.size(); ++field) {
-        setFieldText(dialog, IDC_ADDRESS_FIRST + static_cast<int>(field), addresses[field]);
+        setFieldText(dialog, addressFieldIds[field], addresses[field]);
     }
     setAndStart(dialog);
 }

@@ -1,6 +1,7 @@
 #include "canvas.h"
 
 #include "view/main_view.h"
+#include "windows/shell_state.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -35,14 +36,13 @@ void Canvas::erase() {
 }
 
 void Canvas::paint() {
-    loadDiagramBitmaps();
+    const LoadedDiagramBitmaps pictures(appInstance);
     paintWithLoadedPictures();
-    releaseDiagramBitmaps();
 }
 
 void Canvas::paintWithLoadedPictures() {
     erase();
-    paintMainViewInto(dc_, client());
+    paintMainView(dc_, client());
     GdiFlush();
 }
 

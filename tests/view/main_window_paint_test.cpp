@@ -3,10 +3,10 @@
 #include "scenes.h"
 
 #include "app/main_window.h"
-#include "app/shell_state.h"
 #include "resources/resource_ids.h"
 #include "view/main_view.h"
 #include "view/view_layout.h"
+#include "windows/shell_state.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +20,7 @@ class MainWindowPaint : public ::testing::Test {
         if (mainWindow != nullptr) {
             return;
         }
-        LoadStringW(appInstance, IDS_WINDOW_TITLE, windowTitle, shellTextChars);
-        LoadStringW(appInstance, IDS_WINDOW_CLASS, windowClassName, shellTextChars);
-        registerMainWindowClass(appInstance);
-        createMainWindow(appInstance, SW_SHOWNORMAL);
+        startMainWindow(appInstance, SW_SHOWNORMAL);
     }
 
     static RECT client() {
@@ -50,9 +47,10 @@ TEST_F(MainWindowPaint, LaysOutFromTheMainWindowsClientArea) {
     const int ramTop = ramStripTop(layout);
     runGivenSequenceOnce();
     Canvas canvas(area.right, area.bottom);
-    loadDiagramBitmaps();
-    paintMainView(canvas.dc(), PAINTSTRUCT{});
-    releaseDiagramBitmaps();
+    {
+        const LoadedDiagramBitmaps pictures(appInstance);
+        paintMainView(canvas.dc(), area);
+    }
     GdiFlush();
     const int x = layout.colUnit + 3;
     EXPECT_TRUE(isInk(canvas.pixel(x, layout.rowUnit)));

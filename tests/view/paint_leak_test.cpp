@@ -3,6 +3,7 @@
 #include "scenes.h"
 
 #include "view/main_view.h"
+#include "windows/shell_state.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ TEST(GdiObjectProbe, CountsAnObjectLeftAlive) {
 // it. The pictures are loaded once per scene here; their loading and release is counted on its own below.
 TEST(PaintLeak, RepeatedPaintsOfEverySceneLeaveNoGdiObjectBehind) {
     Canvas canvas;
-    loadDiagramBitmaps();
+    const LoadedDiagramBitmaps pictures(appInstance);
     for (const NamedScene& scene : everyScene()) {
         scene.setUp(); // the first paint of each scene may fill the system's own caches
         canvas.paintWithLoadedPictures();
@@ -36,16 +37,13 @@ TEST(PaintLeak, RepeatedPaintsOfEverySceneLeaveNoGdiObjectBehind) {
         }
         EXPECT_EQ(freeGdiObjectSlots(), before) << "after painting " << scene.name;
     }
-    releaseDiagramBitmaps();
 }
 
 TEST(PaintLeak, LoadingAndReleasingThePicturesLeavesNoBitmapBehind) {
-    loadDiagramBitmaps();
-    releaseDiagramBitmaps();
+    { const LoadedDiagramBitmaps first(appInstance); }
     const int before = freeGdiObjectSlots();
     for (int i = 0; i < 500; ++i) {
-        loadDiagramBitmaps();
-        releaseDiagramBitmaps();
+        const LoadedDiagramBitmaps pictures(appInstance);
     }
     EXPECT_EQ(freeGdiObjectSlots(), before);
     for (HBITMAP bitmap : diagramBitmaps) {

@@ -1,7 +1,7 @@
 #include "canvas.h"
 #include "scenes.h"
 
-#include "app/shell_state.h"
+#include "windows/shell_state.h"
 #include "config/cache_config.h"
 #include "config/validation.h"
 #include "core_state.h"

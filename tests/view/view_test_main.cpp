@@ -1,6 +1,6 @@
 #include "runner_output.h"
 
-#include "app/shell_state.h"
+#include "windows/shell_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,7 @@
-#include "app/shell_state.h"
+#include "windows/shell_state.h"
 
 HINSTANCE appInstance = nullptr;
 HWND mainWindow = nullptr;
-wchar_t windowTitle[shellTextChars] = {};
-wchar_t windowClassName[shellTextChars] = {};
 
 HWND configDialog = nullptr;
 std::int32_t configDialogCreated = 0;

@@ -4,13 +4,12 @@
 
 #include <cstdint>
 
-// The shell's process-wide handles and flags, set once at start-up or by the menu commands.
-inline constexpr int shellTextChars = 100;
+// The handles and flags that the windows of every subsystem share: set by the application at start-up and by
+// its menu commands, read by the dialog, the console and the painter. It sits below all of them and includes
+// none of them.
 
 extern HINSTANCE appInstance; // every resource is loaded from it
 extern HWND mainWindow;       // the window to repaint or to send commands to
-extern wchar_t windowTitle[shellTextChars];
-extern wchar_t windowClassName[shellTextChars];
 
 extern HWND configDialog;
 extern std::int32_t configDialogCreated;

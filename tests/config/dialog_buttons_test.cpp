@@ -1,0 +1,123 @@
+// What the dialog's buttons do to the records, and when the window's effects see them: every front-end goes
+// through these entries, so their order is the dialog's order.
+
+#include "config/dialog_buttons.h"
+
+#include "config/cache_config.h"
+#include "config/choice_names.h"
+#include "core_state.h"
+#include "engine/simulation_state.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Each effect notes its name and the run-control flags it found.
+std::vector<std::string> effectsSeen;
+
+void note(const std::string& effect) {
+    effectsSeen.push_back(effect + " started=" + std::to_string(simulationStarted) +
+                          " ready=" + std::to_string(resultsReady));
+}
+
+const ButtonEffects notingEffects{
+    [](bool valid, bool random) {
+        note(std::string("validity ") + (valid ? "valid" : "invalid") + (random ? " random" : ""));
+    },
+    [] { note("run finished"); }, [] { note("console"); }, [] { note("repaint"); }};
+
+class DialogButtons : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        startFromStartup();
+        effectsSeen.clear();
+    }
+};
+
+const DialogFields workedExample{.ram = "1",
+                                 .cache = "16",
+                                 .block = "1024",
+                                 .addresses = {"74565", "0", "0", "0", "0", "0", "0", "0", "0", "0"},
+                                 .mapping = toInt(MappingMethod::Direct),
+                                 .mode = toInt(WorkMode::Individual)};
+
+TEST_F(DialogButtons, SetareModStoresEveryFieldAndTheSelectedTexts) {
+    DialogFields fields = workedExample;
+    fields.ram = " 4294967295 ";
+    fields.sets = "8";
+    fields.addresses[3] = "";
+    fields.addresses[9] = "4294967296";
+    fields.policy = toInt(ReplacementPolicy::Lru);
+    pressSetareMod(fields);
+    EXPECT_EQ(cacheConfig.ramSizeMb, -1);
+    EXPECT_EQ(cacheConfig.setCount, 8);
+    EXPECT_EQ(cacheConfig.addressSequence[0], 74565u);
+    EXPECT_EQ(cacheConfig.addressEntered[3], 0);
+    EXPECT_EQ(cacheConfig.addressEntered[9], 0);
+    EXPECT_EQ(cacheConfig.addressEntered[8], 1);
+    EXPECT_EQ(cacheConfig.mappingMethod, MappingMethod::Direct);
+    EXPECT_STREQ(mappingMethodName, L"directa");
+    EXPECT_STREQ(replacementPolicyName, L"LRU");
+    EXPECT_STREQ(workModeName, L"individual");
+    EXPECT_EQ(cacheConfig.configErrors & 0x200001u, 0x200001u); // the RAM size and the unread addresses
+}
+
+TEST_F(DialogButtons, AListWithoutSelectionStoresMinusOneAndKeepsItsText) {
+    pressSetareMod(workedExample);
+    DialogFields unchosen = workedExample;
+    unchosen.mapping = -1;
+    pressSetareMod(unchosen);
+    EXPECT_EQ(static_cast<int>(cacheConfig.mappingMethod), -1);
+    EXPECT_STREQ(mappingMethodName, L"directa");
+    EXPECT_TRUE(cacheConfig.configErrors & 0x8u);
+}
+
+TEST_F(DialogButtons, SetareModClearsTheFlagsBetweenTheWindowsEffects) {
+    pressSetareMod(workedExample);
+    pressStartSimulation();
+    pressSetareMod(workedExample, notingEffects);
+    EXPECT_EQ(effectsSeen,
+              (std::vector<std::string>{"validity valid started=1 ready=1", "console started=0 ready=1",
+                                        "repaint started=0 ready=0"}));
+}
+
+TEST_F(DialogButtons, StartSimulationRunsAndSetsTheFlagsBetweenTheWindowsEffects) {
+    DialogFields random = workedExample;
+    random.mode = toInt(WorkMode::RandomSequence);
+    random.iterations = "50";
+    pressSetareMod(random);
+    EXPECT_EQ(cacheConfig.configErrors, 0u);
+    pressStartSimulation(notingEffects);
+    EXPECT_EQ(simulationState.simulationStep, 100);
+    EXPECT_EQ(effectsSeen,
+              (std::vector<std::string>{"run finished started=1 ready=0", "console started=1 ready=0",
+                                        "repaint started=1 ready=1"}));
+    effectsSeen.clear();
+    pressSetareMod(random, notingEffects);
+    EXPECT_EQ(effectsSeen.front(), "validity valid random started=1 ready=1");
+}
+
+TEST_F(DialogButtons, InvalidFieldsAreShownAsInvalid) {
+    pressSetareMod(DialogFields{}, notingEffects);
+    EXPECT_EQ(cacheConfig.configErrors, 0x4fu);
+    EXPECT_EQ(effectsSeen.front(), "validity invalid started=0 ready=0");
+}
+
+TEST_F(DialogButtons, RegenerateAndExitForgetWhatTheNextRunWouldKeep) {
+    pressSetareMod(workedExample);
+    pressStartSimulation();
+    pressStartSimulation();
+    EXPECT_EQ(simulationState.simulationStep, 2);
+    EXPECT_EQ(simulationState.regenerateRandomSequence, 1); // no random sequence drawn yet
+    pressExit();
+    pressStartSimulation();
+    EXPECT_EQ(simulationState.simulationStep, 1);
+    simulationState.regenerateRandomSequence = 0;
+    pressRegenerateSequence();
+    EXPECT_EQ(simulationState.regenerateRandomSequence, 1);
+}
+
+} // namespace
