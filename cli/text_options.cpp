@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace {
 
@@ -141,7 +142,8 @@ bool setFlag(CommandBuilder& builder, const TextOption& /*option*/, std::string_
 
 bool addAddress(CommandBuilder& builder, const TextOption& option, std::string_view value) {
     if (builder.addressesInRun == addressFieldCount) {
-        return builder.fail("at most 10 " + std::string(option.name) + " options are accepted in one run");
+        return builder.fail("at most " + std::to_string(addressFieldCount) + " " + std::string(option.name) +
+                            " options are accepted in one run");
     }
     builder.fields.addresses[static_cast<std::size_t>(builder.addressesInRun++)] = std::string(value);
     return true;
@@ -155,8 +157,8 @@ bool pressAndEditAgain(CommandBuilder& builder, const TextOption& /*option*/, st
 bool setRepeats(CommandBuilder& builder, const TextOption& option, std::string_view value) {
     const auto count = parseWhole<std::uint32_t>(value);
     if (!count || *count < 1 || *count > maxRuns) {
-        return builder.fail(std::string(option.name) + " accepts a whole number from 1 to 1000000, not \"" +
-                            std::string(value) + "\"");
+        return builder.fail(std::string(option.name) + " accepts a whole number from 1 to " +
+                            std::to_string(maxRuns) + ", not \"" + std::string(value) + "\"");
     }
     builder.repeats = *count;
     return true;
@@ -165,8 +167,8 @@ bool setRepeats(CommandBuilder& builder, const TextOption& option, std::string_v
 bool setSeed(CommandBuilder& builder, const TextOption& option, std::string_view value) {
     builder.command.seed = parseWhole<std::uint64_t>(value);
     if (!builder.command.seed) {
-        return builder.fail(std::string(option.name) +
-                            " accepts a whole number from 0 to 18446744073709551615, not \"" +
+        return builder.fail(std::string(option.name) + " accepts a whole number from 0 to " +
+                            std::to_string(std::numeric_limits<std::uint64_t>::max()) + ", not \"" +
                             std::string(value) + "\"");
     }
     return true;
