@@ -1,12 +1,11 @@
 #include "view/miss_chart.h"
 
-#include "config/cache_config.h"
 #include "config/capacities.h"
+#include "engine/miss_rate.h"
 #include "engine/simulation_state.h"
 #include "view/gdi_objects.h"
 #include "view/label_text.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -16,15 +15,6 @@ constexpr int plotHeight = 400;
 constexpr int gridStep = 10;
 constexpr int axisQuarters = 4; // tick labels at 0, 25, 50, 75 and 100 % of each axis
 constexpr int fullScalePercent = 100;
-
-// The given sequence of ten addresses is repeated iterationCount times. Validation keeps the count within the
-// 100 recorded accesses; the bounds keep every read inside them and the scale's divisor non-zero regardless.
-int plottedAccessCount() {
-    const int iterations = cacheConfig.iterationCount;
-    const int count =
-        cacheConfig.workMode == WorkMode::GivenSequence ? addressFieldCount * iterations : iterations;
-    return std::clamp(count, 1, stepCapacity);
-}
 
 POINT plotPoint(const ViewLayout& layout, int access, int accessCount, double value) {
     return POINT{layout.chartLeft + access * plotWidth / accessCount,
@@ -107,7 +97,7 @@ void drawSeries(HDC dc, const ViewLayout& layout, int accessCount,
 } // namespace
 
 void drawMissChart(HDC dc, const ViewLayout& layout, HPEN outcomePen, HPEN gridPen, HPEN ratePen) {
-    const int accessCount = plottedAccessCount();
+    const int accessCount = chartedAccessCount();
     drawAxes(dc, layout);
     drawCaptions(dc, layout);
     drawTickLabels(dc, layout, accessCount);

@@ -1,5 +1,6 @@
 #include "engine/miss_rate.h"
 
+#include "config/cache_config.h"
 #include "core_state.h"
 #include "engine/simulation_state.h"
 
@@ -56,6 +57,35 @@ TEST_F(MissRate, AllHitsKeepEveryEntryAtZero) {
     for (double rate : simulationState.missRate) {
         EXPECT_EQ(rate, 0.0);
     }
+}
+
+// Two misses in three accesses, then a miss: three in four; one in two, then a hit: one in three.
+TEST_F(MissRate, ExtendingARateCountsOneAccessMore) {
+    EXPECT_DOUBLE_EQ(extendedMissRate(2.0 / 3.0, 3, missOutcome), 0.75);
+    EXPECT_DOUBLE_EQ(extendedMissRate(0.5, 2, hitOutcome), 1.0 / 3.0);
+    EXPECT_EQ(extendedMissRate(0.25, 0, missOutcome), 1.0); // the first access alone, whatever came before
+}
+
+TEST_F(MissRate, TheChartShowsTheGivenAddressesTimesTheIterationsOrTheRandomIterations) {
+    cacheConfig.workMode = WorkMode::GivenSequence;
+    cacheConfig.iterationCount = 3;
+    EXPECT_EQ(chartedAccessCount(), 30);
+    cacheConfig.iterationCount = 10;
+    EXPECT_EQ(chartedAccessCount(), 100);
+    cacheConfig.workMode = WorkMode::RandomSequence;
+    cacheConfig.iterationCount = 47;
+    EXPECT_EQ(chartedAccessCount(), 47);
+}
+
+TEST_F(MissRate, TheChartedAccessesStayWithinTheRecordedOnes) {
+    cacheConfig.workMode = WorkMode::GivenSequence;
+    cacheConfig.iterationCount = 11;
+    EXPECT_EQ(chartedAccessCount(), 100);
+    cacheConfig.workMode = WorkMode::RandomSequence;
+    cacheConfig.iterationCount = 0;
+    EXPECT_EQ(chartedAccessCount(), 1);
+    cacheConfig.iterationCount = -5;
+    EXPECT_EQ(chartedAccessCount(), 1);
 }
 
 } // namespace
