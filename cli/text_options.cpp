@@ -252,9 +252,11 @@ constexpr std::string_view usageTail =
 constexpr std::size_t helpColumn = 22;
 
 std::string usageLine(const TextOption& option) {
-    std::string line = "  " + std::string(option.name);
+    // Appended piece by piece: GCC 12 warns wrongly about a literal prepended to a string at -O3.
+    std::string line(2, ' ');
+    line.append(option.name);
     if (!option.placeholder.empty()) {
-        line += " " + std::string(option.placeholder);
+        line.append(1, ' ').append(option.placeholder);
     }
     line.resize(std::max(line.size() + 1, helpColumn), ' ');
     const std::string help = option.items != nullptr ? quotedItems(*option.items) : std::string(option.help);
