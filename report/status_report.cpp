@@ -113,11 +113,8 @@ void printAddressErrors(std::FILE* out, const CacheConfig& config, std::uint32_t
     }
 }
 
-void printInvalidConfiguration(std::FILE* out, const CacheConfig& config) {
-    const std::uint32_t errors = config.configErrors;
-    printSeparator(out);
-    std::fputs("Configurare nevalida\n", out);
-    printSeparator(out);
+// The messages of the error bits set in errors, in the order of the bits.
+void printErrorMessages(std::FILE* out, const CacheConfig& config, std::uint32_t errors) {
     printChoiceErrors(out, config, errors);
     printProportionErrors(out, config, errors);
     printAddressErrors(out, config, errors);
@@ -126,6 +123,13 @@ void printInvalidConfiguration(std::FILE* out, const CacheConfig& config) {
         const std::int32_t blocks = wrappingMultiply(config.ramSizeMb / config.blockSizeBytes, 1048576);
         std::fprintf(out, "Numar de blocuri in RAM = %u incorect \n", static_cast<std::uint32_t>(blocks));
     }
+}
+
+void printInvalidConfiguration(std::FILE* out, const CacheConfig& config) {
+    printSeparator(out);
+    std::fputs("Configurare nevalida\n", out);
+    printSeparator(out);
+    printErrorMessages(out, config, config.configErrors);
 }
 
 void printConfiguration(std::FILE* out, const CacheConfig& config) {
@@ -275,4 +279,9 @@ void printStatusReport(std::FILE* out) {
     } else {
         printFullReport(out, cacheConfig, simulationState);
     }
+}
+
+void printFirstConfigurationError(std::FILE* out) {
+    const std::uint32_t errors = cacheConfig.configErrors;
+    printErrorMessages(out, cacheConfig, errors & (~errors + 1)); // the lowest bit set
 }

@@ -52,9 +52,9 @@ void runWith(const ConfigSetup& setup, std::initializer_list<std::uint32_t> addr
     pressStartSimulation();
 }
 
-std::string reportText() {
+std::string printedText(void (*print)(std::FILE* out)) {
     std::FILE* file = std::tmpfile();
-    printStatusReport(file);
+    print(file);
     std::rewind(file);
     std::string text;
     for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
@@ -62,4 +62,8 @@ std::string reportText() {
     }
     std::fclose(file);
     return text;
+}
+
+std::string reportText() {
+    return printedText(printStatusReport);
 }

@@ -4,6 +4,7 @@
 #include "config/dialog_fields.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 // Puts every process-wide record back into its start-up state, allocates the name buffers (empty) and
@@ -30,6 +31,9 @@ void applySetup(const ConfigSetup& setup);
 // "Setare mod" with the setup and the given addresses in fields 0.., then START SIMULARE; the configuration
 // must validate.
 void runWith(const ConfigSetup& setup, std::initializer_list<std::uint32_t> addresses);
+
+// What a printer writes to a FILE*.
+std::string printedText(void (*print)(std::FILE* out));
 
 // What printStatusReport writes for the records as they are.
 std::string reportText();

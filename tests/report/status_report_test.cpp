@@ -62,7 +62,8 @@ TEST_F(StatusReport, ValidButNotStartedPrompts) {
     EXPECT_EQ(reportText(), "Configurare valida\nApasa START SIMULARE\n");
 }
 
-TEST_F(StatusReport, ListsEveryErrorInTableOrder) {
+// A record for which every error bit has its message: a positive block size, address fields 4 and 6 unread.
+void recordEveryKindOfFault() {
     CacheConfig& config = cacheConfig;
     config.ramSizeMb = 4096;
     config.cacheSizeKb = 1;
@@ -74,7 +75,13 @@ TEST_F(StatusReport, ListsEveryErrorInTableOrder) {
     config.addressEntered.fill(1);
     config.addressEntered[4] = 0;
     config.addressEntered[6] = 0;
-    config.configErrors = 0x7fffffu & ~(0x800u << 1); // every kind, all address bits but field 1's
+}
+
+constexpr std::uint32_t everyErrorBit = 0x7fffffu;
+
+TEST_F(StatusReport, ListsEveryErrorInTableOrder) {
+    recordEveryKindOfFault();
+    cacheConfig.configErrors = everyErrorBit & ~(0x800u << 1); // every kind, all address bits but field 1's
     const std::string expected = separator + "Configurare nevalida\n" + separator +
                                  "Dimensiune RAM = 4096 Mo incorecta \n"
                                  "Dimensiune cache = 1 ko incorecta \n"
@@ -100,6 +107,33 @@ TEST_F(StatusReport, ListsEveryErrorInTableOrder) {
                                  "Adresa RAM [6] - peste limita maxima a RAM \n"
                                  "Numar de blocuri in RAM = 33554432 incorect \n";
     EXPECT_EQ(reportText(), expected);
+}
+
+TEST_F(StatusReport, TheFirstErrorIsTheMessageOfTheLowestBitAsTheListWritesIt) {
+    recordEveryKindOfFault();
+    const std::string heading = separator + "Configurare nevalida\n" + separator;
+    for (int bit = 0; bit < 23; ++bit) {
+        cacheConfig.configErrors = std::uint32_t{1} << bit;
+        const std::string alone = reportText();
+        cacheConfig.configErrors = everyErrorBit >> bit << bit; // this bit and every later one
+        const std::string first = printedText(printFirstConfigurationError);
+        EXPECT_FALSE(first.empty()) << "bit " << bit;
+        EXPECT_EQ(heading + first, alone) << "bit " << bit;
+        EXPECT_TRUE(reportText().starts_with(heading + first)) << "bit " << bit;
+    }
+}
+
+TEST_F(StatusReport, TheFirstErrorKeepsTheLinesOfItsMessage) {
+    recordEveryKindOfFault();
+    cacheConfig.configErrors = RamTooSmallForCache | FewerBlocksThanSets | RamBlockCountInvalid;
+    EXPECT_EQ(printedText(printFirstConfigurationError),
+              "Numar de blocuri in cache mai mic \ndecit numarul de seturi \n");
+    // One bit for every unread field: its message names them all.
+    cacheConfig.configErrors = AddressNotNumber | RamBlockCountInvalid;
+    EXPECT_EQ(printedText(printFirstConfigurationError),
+              "Adresa RAM [4] - peste limita maxima a RAM \nAdresa RAM [6] - peste limita maxima a RAM \n");
+    cacheConfig.configErrors = 0;
+    EXPECT_EQ(printedText(printFirstConfigurationError), "");
 }
 
 TEST_F(StatusReport, BlockCountMessagesNeedAPositiveBlockSize) {
