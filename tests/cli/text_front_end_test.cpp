@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,12 +26,17 @@ std::string readFile(const std::string& path) {
 }
 
 Outcome runTextFrontEnd(const std::string& arguments) {
-    const std::string outPath = testing::TempDir() + "text_front_end.out";
-    const std::string errPath = testing::TempDir() + "text_front_end.err";
+    // Named by the test's process, so that test runs side by side never read each other's output.
+    const std::string stem = testing::TempDir() + "text_front_end." + std::to_string(getpid());
+    const std::string outPath = stem + ".out";
+    const std::string errPath = stem + ".err";
     const std::string command =
         std::string(TEXT_FRONT_END_PATH) + " " + arguments + " >" + outPath + " 2>" + errPath;
     const int status = std::system(command.c_str());
-    return Outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(outPath), readFile(errPath)};
+    Outcome outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(outPath), readFile(errPath)};
+    std::remove(outPath.c_str());
+    std::remove(errPath.c_str());
+    return outcome;
 }
 
 const std::string separator = "=====================================\n";
@@ -72,9 +78,10 @@ TEST(TextFrontEnd, ANewBlockSizeBetweenIndividualRunsStartsAgainFromAnEmptyCache
                                             "individual --address 4096 --then --block 2048 --address 8192");
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_EQ(outcome.out.find("Cache hit !"), std::string::npos) << "block 4 of 2048 bytes was never loaded";
-    EXPECT_TRUE(outcome.out.ends_with("Pas simulare = 1\nNumar de biti adresa virtuala: 20\nNumar de biti "
-                                      "cuvint: 11\nNumar de biti bloc: 3\nNumar de biti tag: 6\nCuvint = 0 (0)\n"
-                                      "Bloc = 4 (4)\nTag = 0 (0)\nBloc RAM = 4 (4)\nCache miss !\n"));
+    EXPECT_TRUE(
+        outcome.out.ends_with("Pas simulare = 1\nNumar de biti adresa virtuala: 20\nNumar de biti "
+                              "cuvint: 11\nNumar de biti bloc: 3\nNumar de biti tag: 6\nCuvint = 0 (0)\n"
+                              "Bloc = 4 (4)\nTag = 0 (0)\nBloc RAM = 4 (4)\nCache miss !\n"));
 }
 
 TEST(TextFrontEnd, RunsRepeatTheLastSegmentAndStopAtTheFirstInvalidOne) {
@@ -85,7 +92,8 @@ TEST(TextFrontEnd, RunsRepeatTheLastSegmentAndStopAtTheFirstInvalidOne) {
 
     const Outcome stopped = runTextFrontEnd(workedExample + " --each --then --ram 3 --runs 5");
     EXPECT_EQ(stopped.exitCode, 2);
-    EXPECT_TRUE(stopped.out.ends_with("Configurare nevalida\n" + separator + "Dimensiune RAM = 3 Mo incorecta \n"));
+    EXPECT_TRUE(
+        stopped.out.ends_with("Configurare nevalida\n" + separator + "Dimensiune RAM = 3 Mo incorecta \n"));
     EXPECT_NE(stopped.out.find("Cache miss !\n"), std::string::npos); // the first run's report stays
 }
 
@@ -125,9 +133,10 @@ TEST(TextFrontEnd, SeedMakesTheRandomSequenceReproducible) {
 }
 
 TEST(TextFrontEnd, UsageErrorsWriteOneLineOnStandardErrorOnly) {
-    for (const char* arguments : {"--mapping directe", "--bogus", "--runs 0", "--ram",
-                                  "--address 1 --address 2 --address 3 --address 4 --address 5 --address 6 "
-                                  "--address 7 --address 8 --address 9 --address 10 --address 11"}) {
+    const char* const elevenAddresses =
+        "--address 1 --address 2 --address 3 --address 4 --address 5 "
+        "--address 6 --address 7 --address 8 --address 9 --address 10 --address 11";
+    for (const char* arguments : {"--mapping directe", "--bogus", "--runs 0", "--ram", elevenAddresses}) {
         const Outcome outcome = runTextFrontEnd(arguments);
         EXPECT_EQ(outcome.exitCode, 64) << arguments;
         EXPECT_EQ(outcome.out, "") << arguments;
