@@ -1,5 +1,6 @@
 // tarvel_cache_text: performs what a user does in the Configuration dialog and prints what the console shows.
 
+#include "cli/step_table.h"
 #include "cli/text_options.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
@@ -25,27 +26,52 @@ int finish(int status) {
     return status;
 }
 
+// Calls perRun(fields, lastRun) for every START SIMULARE the command line asks for, in order, while it
+// returns true.
+template <typename PerRun> void forEachRun(const TextCommand& command, PerRun perRun) {
+    for (std::size_t segment = 0; segment < command.segments.size(); ++segment) {
+        const RunSegment& runs = command.segments[segment];
+        const bool lastSegment = segment + 1 == command.segments.size();
+        for (std::uint32_t run = 0; run < runs.runs; ++run) {
+            if (!perRun(runs.fields, lastSegment && run + 1 == runs.runs)) {
+                return;
+            }
+        }
+    }
+}
+
+// Presses "Setare mod" and START SIMULARE for every run and calls afterRun(lastRun) after each. The first
+// configuration that does not validate ends the command with its error list.
+template <typename AfterRun> int simulateEachRun(const TextCommand& command, AfterRun afterRun) {
+    int status = 0;
+    forEachRun(command, [&](const DialogFields& fields, bool lastRun) {
+        pressSetareMod(fields);
+        if (cacheConfig.configErrors != 0) {
+            printStatusReport(stdout);
+            status = exitInvalidConfiguration;
+            return false;
+        }
+        pressStartSimulation();
+        afterRun(lastRun);
+        return true;
+    });
+    return status;
+}
+
 int perform(const TextCommand& command) {
     allocateNameBuffers();
     if (command.seed) {
         seedDeterministicRandom(*command.seed);
     }
-    for (std::size_t segment = 0; segment < command.segments.size(); ++segment) {
-        const RunSegment& runs = command.segments[segment];
-        const bool lastSegment = segment + 1 == command.segments.size();
-        for (std::uint32_t run = 0; run < runs.runs; ++run) {
-            pressSetareMod(runs.fields);
-            if (cacheConfig.configErrors != 0) {
-                printStatusReport(stdout);
-                return finish(exitInvalidConfiguration);
-            }
-            pressStartSimulation();
-            if (command.printEach || (lastSegment && run + 1 == runs.runs)) {
-                printStatusReport(stdout);
-            }
-        }
+    if (command.printSteps) {
+        StepTable table(stdout);
+        return simulateEachRun(command, [&](bool /*lastRun*/) { table.writeLastRun(); });
     }
-    return finish(0);
+    return simulateEachRun(command, [&](bool lastRun) {
+        if (command.printEach || lastRun) {
+            printStatusReport(stdout);
+        }
+    });
 }
 
 } // namespace
@@ -61,5 +87,5 @@ int main(int argc, char** argv) {
         std::fputs(textUsage().c_str(), stdout);
         return finish(0);
     }
-    return perform(parsed.command);
+    return finish(perform(parsed.command));
 }

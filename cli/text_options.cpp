@@ -202,6 +202,9 @@ constexpr TextOption textOptions[] = {
      "press \"Setare mod\" and START SIMULARE N times with the last values (default 1)"},
     {"--each", noValue, runsGroup, setFlag<&TextCommand::printEach>,
      "print the report after every START SIMULARE, not only after the last"},
+    {"--steps", noValue, runsGroup, setFlag<&TextCommand::printSteps>,
+     "instead of the report, every simulated step of every run as one CSV table:\n"
+     "run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent"},
     {"--seed", "N", runsGroup, setSeed, "make the random sequence reproducible"},
     {"--help", noValue, runsGroup, setFlag<&TextCommand::showHelp>, "print this text"},
 };
@@ -245,8 +248,16 @@ constexpr std::string_view usageHead =
     "\n";
 constexpr std::string_view usageTail =
     "\n"
-    "Exit status: 0 after the report of the last run; 2 when a configuration is invalid (its error list is\n"
-    "printed); 64 for a usage error; 74 when the report cannot be written.\n";
+    "Example: every step of set-associative LRU on 4 cache blocks of 4096 bytes in 2 sets:\n"
+    "  tarvel_cache_text --ram 1 --cache 16 --block 4096 --sets 2 --mode \"secventa data\" --iterations 1 "
+    "\\\n"
+    "    --address 24580 --address 8200 --address 12300 --address 28688 --address 12308 --address 20504 \\\n"
+    "    --address 24604 --address 8224 --address 24612 --address 12328 \\\n"
+    "    --mapping \"asociativa pe seturi\" --policy LRU --steps\n"
+    "\n"
+    "Exit status: 0 after the last run; 2 when a configuration is invalid (its error list is printed); 64 "
+    "for a\n"
+    "usage error; 74 when the output cannot be written.\n";
 
 // Where every option's help starts, and its later lines.
 constexpr std::size_t helpColumn = 22;

@@ -20,6 +20,7 @@ struct RunSegment {
 struct TextCommand {
     std::vector<RunSegment> segments;
     bool printEach = false;
+    bool printSteps = false; // every step as CSV instead of the report
     std::optional<std::uint64_t> seed;
     bool showHelp = false;
 };

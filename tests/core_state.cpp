@@ -52,7 +52,7 @@ void runWith(const ConfigSetup& setup, std::initializer_list<std::uint32_t> addr
     pressStartSimulation();
 }
 
-std::string printedText(void (*print)(std::FILE* out)) {
+std::string printedText(const std::function<void(std::FILE* out)>& print) {
     std::FILE* file = std::tmpfile();
     print(file);
     std::rewind(file);

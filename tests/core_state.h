@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 // Puts every process-wide record back into its start-up state, allocates the name buffers (empty) and
@@ -33,7 +34,7 @@ void applySetup(const ConfigSetup& setup);
 void runWith(const ConfigSetup& setup, std::initializer_list<std::uint32_t> addresses);
 
 // What a printer writes to a FILE*.
-std::string printedText(void (*print)(std::FILE* out));
+std::string printedText(const std::function<void(std::FILE* out)>& print);
 
 // What printStatusReport writes for the records as they are.
 std::string reportText();

@@ -132,6 +132,52 @@ TEST(TextFrontEnd, SeedMakesTheRandomSequenceReproducible) {
     EXPECT_NE(first.out, runTextFrontEnd(random + "3").out);
 }
 
+const std::string stepHeader = "run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent\n";
+const std::string fourBlocks = "--ram 1 --cache 16 --block 4096"; // an address: its RAM block, a 12-bit word
+
+// Associative LRU, the tag the whole RAM block: 24580 (block 6) and 8200 (block 2) miss, 24604 (block 6)
+// hits: 2 misses in 3. FIFO empties the cache: 24604 misses, 24612 (block 6) hits, 1 in 2. The given sequence
+// empties it again: 24612 and address 0 miss, nine more 0s hit (2/3, 2/4 ... 2/10). Back to individual runs:
+// step 1.
+TEST(TextFrontEnd, StepsCoverEveryRunAndTheRateStartsAgainWithAnEmptyCache) {
+    const Outcome outcome = runTextFrontEnd(
+        "--steps " + fourBlocks +
+        " --mapping asociativa --policy LRU --mode individual --address 24580 --then --address 8200 --then "
+        "--address 24604 --then --policy FIFO --then --address 24612 --then --mode 'secventa data' "
+        "--iterations 1 --then --mode individual --address 24580");
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.out, stepHeader + "1,1,24580,6,,4,6,miss,100.00\n"
+                                        "2,2,8200,2,,8,2,miss,100.00\n"
+                                        "3,3,24604,6,,28,6,hit,66.67\n"
+                                        "4,1,24604,6,,28,6,miss,100.00\n"
+                                        "5,2,24612,6,,36,6,hit,50.00\n"
+                                        "6,1,24612,6,,36,6,miss,100.00\n"
+                                        "6,2,0,0,,0,0,miss,100.00\n"
+                                        "6,3,0,0,,0,0,hit,66.67\n"
+                                        "6,4,0,0,,0,0,hit,50.00\n"
+                                        "6,5,0,0,,0,0,hit,40.00\n"
+                                        "6,6,0,0,,0,0,hit,33.33\n"
+                                        "6,7,0,0,,0,0,hit,28.57\n"
+                                        "6,8,0,0,,0,0,hit,25.00\n"
+                                        "6,9,0,0,,0,0,hit,22.22\n"
+                                        "6,10,0,0,,0,0,hit,20.00\n"
+                                        "7,1,24580,6,,4,6,miss,100.00\n");
+}
+
+TEST(TextFrontEnd, StepsStopAtAnInvalidRunWithItsErrorListAfterTheRowsBeforeIt) {
+    const std::string errorList =
+        separator + "Configurare nevalida\n" + separator + "Dimensiune RAM = 3 Mo incorecta \n";
+    const std::string direct = fourBlocks + " --mapping directa --mode individual --address 24580";
+    const Outcome stopped = runTextFrontEnd("--steps " + direct + " --then --ram 3 --runs 4");
+    EXPECT_EQ(stopped.exitCode, 2);
+    EXPECT_EQ(stopped.out, stepHeader + "1,1,24580,1,2,4,6,miss,100.00\n" + errorList);
+
+    const Outcome invalidFirst = runTextFrontEnd("--steps " + direct + " --ram 3");
+    EXPECT_EQ(invalidFirst.exitCode, 2);
+    EXPECT_EQ(invalidFirst.out, errorList); // no header without a row
+}
+
 TEST(TextFrontEnd, UsageErrorsWriteOneLineOnStandardErrorOnly) {
     const char* const elevenAddresses =
         "--address 1 --address 2 --address 3 --address 4 --address 5 "
