@@ -1,5 +1,6 @@
 // tarvel_cache_text: performs what a user does in the Configuration dialog and prints what the console shows.
 
+#include "cli/method_comparison.h"
 #include "cli/step_table.h"
 #include "cli/text_options.h"
 #include "config/cache_config.h"
@@ -58,10 +59,26 @@ template <typename AfterRun> int simulateEachRun(const TextCommand& command, Aft
     return status;
 }
 
+// Every run under the five methods and policies. Every table is printed; a combination that does not validate
+// only makes the exit status 2.
+int compareEachRun(const TextCommand& command) {
+    const ComparisonFormat format = command.comparisonCsv ? ComparisonFormat::Csv : ComparisonFormat::Table;
+    MethodComparison comparison(format, stdout, stderr);
+    bool everyValid = true;
+    forEachRun(command, [&](const DialogFields& fields, bool /*lastRun*/) {
+        everyValid = comparison.compareRun(fields) && everyValid;
+        return true;
+    });
+    return everyValid ? 0 : exitInvalidConfiguration;
+}
+
 int perform(const TextCommand& command) {
     allocateNameBuffers();
     if (command.seed) {
         seedDeterministicRandom(*command.seed);
+    }
+    if (command.compareMethods) {
+        return compareEachRun(command);
     }
     if (command.printSteps) {
         StepTable table(stdout);

@@ -1,5 +1,6 @@
 #include "cli/text_options.h"
 
+#include "cli/list_text.h"
 #include "config/choice_names.h"
 #include "config/field_text.h"
 
@@ -8,15 +9,6 @@
 #include <limits>
 
 namespace {
-
-// The core's list texts are ASCII.
-std::string narrow(const wchar_t* wide) {
-    std::string text;
-    for (; *wide != L'\0'; ++wide) {
-        text.push_back(static_cast<char>(*wide));
-    }
-    return text;
-}
 
 // A list of the dialog: the core's item texts, indexed by enumerator value, and the enumerators in the order
 // the usage and the errors name them, which is not the alphabetical order of the texts.
@@ -42,7 +34,7 @@ std::string quotedItems(const ChoiceList& list) {
         if (i > 0) {
             items += i + 1 == list.namedOrder.size() ? " or " : ", ";
         }
-        items += '"' + narrow(list.texts[static_cast<std::size_t>(list.namedOrder[i])]) + '"';
+        items += '"' + narrowText(list.texts[static_cast<std::size_t>(list.namedOrder[i])]) + '"';
     }
     return items;
 }
@@ -50,7 +42,7 @@ std::string quotedItems(const ChoiceList& list) {
 // The position of text among the list's items, or noSelection.
 std::int32_t itemIndex(std::string_view text, const ChoiceList& list) {
     for (std::size_t i = 0; i < list.texts.size(); ++i) {
-        if (narrow(list.texts[i]) == text) {
+        if (narrowText(list.texts[i]) == text) {
             return static_cast<std::int32_t>(i);
         }
     }
@@ -205,6 +197,11 @@ constexpr TextOption textOptions[] = {
     {"--steps", noValue, runsGroup, setFlag<&TextCommand::printSteps>,
      "instead of the report, every simulated step of every run as one CSV table:\n"
      "run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent"},
+    {"--compare", noValue, runsGroup, setFlag<&TextCommand::compareMethods>,
+     "instead of the report, a table per sequence run of the five methods and policies;\n"
+     "the sets field counts for set-associative mapping only (the others get \"0\")"},
+    {"--csv", noValue, runsGroup, setFlag<&TextCommand::comparisonCsv>,
+     "the tables of --compare as one CSV table:\nrun,mapping,policy,steps,misses,miss_rate_percent"},
     {"--seed", "N", runsGroup, setSeed, "make the random sequence reproducible"},
     {"--help", noValue, runsGroup, setFlag<&TextCommand::showHelp>, "print this text"},
 };
@@ -242,22 +239,43 @@ bool readArgument(ArgumentReader& reader, CommandBuilder& builder) {
     return option->apply(builder, *option, *value);
 }
 
+bool selectsIndividualMode(const RunSegment& segment) {
+    return segment.fields.mode == toInt(WorkMode::Individual);
+}
+
+// The outputs that replace the report exclude each other, and a comparison is one of sequence runs.
+bool checkOutputChoice(CommandBuilder& builder) {
+    const TextCommand& command = builder.command;
+    if (command.printSteps && command.compareMethods) {
+        return builder.fail("--steps and --compare each replace the report: choose one");
+    }
+    if (command.comparisonCsv && !command.compareMethods) {
+        return builder.fail("--csv writes the tables of --compare and needs it");
+    }
+    if (command.compareMethods && std::ranges::any_of(command.segments, selectsIndividualMode)) {
+        return builder.fail("--compare compares sequence runs: \"" +
+                            narrowText(workModeTexts[slot(toInt(WorkMode::Individual))]) +
+                            "\" is selected for a run");
+    }
+    return true;
+}
+
 constexpr std::string_view usageHead =
     "Usage: tarvel_cache_text [options]\n"
     "Performs what a user does in the Configuration dialog and prints the status report.\n"
     "\n";
 constexpr std::string_view usageTail =
     "\n"
-    "Example: every step of set-associative LRU on 4 cache blocks of 4096 bytes in 2 sets:\n"
+    "Example on 4 cache blocks of 4096 bytes in 2 sets: every step of set-associative LRU on ten addresses;\n"
+    "with --compare in place of --steps, the five methods and policies on the same addresses:\n"
     "  tarvel_cache_text --ram 1 --cache 16 --block 4096 --sets 2 --mode \"secventa data\" --iterations 1 "
     "\\\n"
     "    --address 24580 --address 8200 --address 12300 --address 28688 --address 12308 --address 20504 \\\n"
     "    --address 24604 --address 8224 --address 24612 --address 12328 \\\n"
     "    --mapping \"asociativa pe seturi\" --policy LRU --steps\n"
     "\n"
-    "Exit status: 0 after the last run; 2 when a configuration is invalid (its error list is printed); 64 "
-    "for a\n"
-    "usage error; 74 when the output cannot be written.\n";
+    "Exit status: 0 after the last run; 2 when a configuration is invalid (its error list is printed; with\n"
+    "--compare, when any combination is); 64 for a usage error; 74 when the output cannot be written.\n";
 
 // Where every option's help starts, and its later lines.
 constexpr std::size_t helpColumn = 22;
@@ -313,5 +331,8 @@ ParsedCommand parseTextCommand(std::span<const std::string_view> arguments) {
     }
     builder.pressAgain();
     builder.command.segments.back().runs = builder.repeats;
+    if (!checkOutputChoice(builder)) {
+        return ParsedCommand{{}, builder.error};
+    }
     return ParsedCommand{std::move(builder.command), {}};
 }

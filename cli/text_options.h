@@ -20,7 +20,9 @@ struct RunSegment {
 struct TextCommand {
     std::vector<RunSegment> segments;
     bool printEach = false;
-    bool printSteps = false; // every step as CSV instead of the report
+    bool printSteps = false;     // every step as CSV instead of the report
+    bool compareMethods = false; // the five methods' figures instead of the report
+    bool comparisonCsv = false;  // those figures as CSV
     std::optional<std::uint64_t> seed;
     bool showHelp = false;
 };

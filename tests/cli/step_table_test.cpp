@@ -1,10 +1,10 @@
 #include "cli/step_table.h"
 
 #include "core_state.h"
+#include "text_lines.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,15 +30,6 @@ ConfigSetup fourBlocks(MappingMethod mapping, ReplacementPolicy policy, WorkMode
                        .mode = mode,
                        .sets = 2,
                        .iterations = iterations};
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 // Set 0 (even blocks) takes 6 and 2 and keeps them. Set 1 takes 3 and 7, hits 3, and 5 evicts 7, the less

@@ -1,6 +1,8 @@
 // tarvel_cache_text run as its own process: what reaches standard output and standard error, and the exit
 // code.
 
+#include "text_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -178,11 +180,74 @@ TEST(TextFrontEnd, StepsStopAtAnInvalidRunWithItsErrorListAfterTheRowsBeforeIt) 
     EXPECT_EQ(invalidFirst.out, errorList); // no header without a row
 }
 
+const std::string tenAddresses =
+    " --address 24580 --address 8200 --address 12300 --address 28688 --address 12308 "
+    "--address 20504 --address 24604 --address 8224 --address 24612 --address 12328";
+
+// RAM blocks 6 2 3 7 3 5 6 2 6 3 on 4 cache blocks in 2 sets; worked out in method_comparison_test.cpp.
+TEST(TextFrontEnd, CompareGivesTheFiveMethodsOnOneGivenSequence) {
+    const Outcome outcome = runTextFrontEnd("--compare " + fourBlocks +
+                                            " --sets 2 --mode 'secventa data' --iterations 1" + tenAddresses);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.out, "metoda de mapare        politica  accese  miss  rata de pierderi\n"
+                           "directa                 -             10     9           90.00 %\n"
+                           "asociativa              FIFO          10     8           80.00 %\n"
+                           "asociativa              LRU           10     7           70.00 %\n"
+                           "asociativa pe seturi    FIFO          10     6           60.00 %\n"
+                           "asociativa pe seturi    LRU           10     5           50.00 %\n");
+}
+
+// Each combination run alone from the same seed draws the sequence the comparison's first run draws. Its
+// misses and last rate must be those of the comparison's row, in both runs: the five rows and the second run
+// replay one sequence. 4 cache blocks of 16 KB over a quarter of 1 MB, 16 RAM blocks: hits enough to tell the
+// methods apart.
+TEST(TextFrontEnd, CompareRunsTheFiveMethodsOnOneRandomSequence) {
+    const std::string random =
+        "--ram 1 --cache 64 --block 16384 --sets 2 --mode 'secventa aleatoare' --iterations 50 --seed 2026";
+    const Outcome comparison = runTextFrontEnd("--compare --csv --runs 2 " + random);
+    ASSERT_EQ(comparison.exitCode, 0);
+    const std::vector<std::string> rows = linesOf(comparison.out);
+    ASSERT_EQ(rows.size(), 11u);
+    const char* const combinations[] = {
+        "--mapping directa", "--mapping asociativa --policy FIFO", "--mapping asociativa --policy LRU",
+        "--mapping 'asociativa pe seturi' --policy FIFO", "--mapping 'asociativa pe seturi' --policy LRU"};
+    for (std::size_t c = 0; c < std::size(combinations); ++c) {
+        const Outcome alone = runTextFrontEnd("--steps " + random + " " + combinations[c]);
+        ASSERT_EQ(alone.exitCode, 0) << combinations[c];
+        const std::vector<std::string> steps = linesOf(alone.out);
+        ASSERT_EQ(steps.size(), 51u) << combinations[c];
+        int misses = 0;
+        for (const std::string& step : steps) {
+            misses += step.find(",miss,") != std::string::npos ? 1 : 0;
+        }
+        const std::string figures =
+            ",50," + std::to_string(misses) + steps.back().substr(steps.back().rfind(','));
+        EXPECT_TRUE(rows[1 + c].ends_with(figures)) << rows[1 + c] << " alone: " << figures;
+        EXPECT_TRUE(rows[6 + c].ends_with(figures)) << rows[6 + c] << " alone: " << figures;
+    }
+}
+
+TEST(TextFrontEnd, CompareStillPrintsEveryRowWhenACombinationDoesNotValidate) {
+    const Outcome outcome = runTextFrontEnd("--compare --csv " + fourBlocks +
+                                            " --sets 8 --mode 'secventa data' --iterations 1" + tenAddresses);
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_EQ(linesOf(outcome.out).size(), 6u);
+    EXPECT_TRUE(outcome.out.ends_with("1,asociativa pe seturi,LRU,,,\n"));
+    EXPECT_EQ(outcome.err,
+              "tarvel_cache_text: run 1, asociativa pe seturi FIFO: Numar de blocuri in cache mai "
+              "mic decit numarul de seturi\n"
+              "tarvel_cache_text: run 1, asociativa pe seturi LRU: Numar de blocuri in cache mai "
+              "mic decit numarul de seturi\n");
+}
+
 TEST(TextFrontEnd, UsageErrorsWriteOneLineOnStandardErrorOnly) {
     const char* const elevenAddresses =
         "--address 1 --address 2 --address 3 --address 4 --address 5 "
         "--address 6 --address 7 --address 8 --address 9 --address 10 --address 11";
-    for (const char* arguments : {"--mapping directe", "--bogus", "--runs 0", "--ram", elevenAddresses}) {
+    for (const char* arguments :
+         {"--mapping directe", "--bogus", "--runs 0", "--ram", elevenAddresses, "--steps --compare", "--csv",
+          "--compare --mode individual", "--compare --mode 'secventa data' --then --mode individual"}) {
         const Outcome outcome = runTextFrontEnd(arguments);
         EXPECT_EQ(outcome.exitCode, 64) << arguments;
         EXPECT_EQ(outcome.out, "") << arguments;

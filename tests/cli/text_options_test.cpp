@@ -150,10 +150,15 @@ TEST(TextOptions, EveryGroupHeadingOfTheUsageStandsOnce) {
     EXPECT_FALSE(headings.empty());
 }
 
+// A flag leaves the next argument to be read as an option: "--ram" then lacks its value. An option that takes
+// a value lacks it at the end of the line.
 TEST(TextOptions, AnOptionTakesAValueExactlyWhenTheUsageNamesOne) {
     for (const UsageOption& option : usageOptions()) {
-        const ParsedCommand parsed = parse({option.name});
-        EXPECT_EQ(parsed.error, option.namesAValue ? option.name + " needs a value" : "") << option.name;
+        if (option.namesAValue) {
+            EXPECT_EQ(parse({option.name}).error, option.name + " needs a value");
+        } else {
+            EXPECT_EQ(parse({option.name, "--ram"}).error, "--ram needs a value") << option.name;
+        }
     }
 }
 

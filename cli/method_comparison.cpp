@@ -1,0 +1,159 @@
+#include "cli/method_comparison.h"
+
+#include "cli/list_text.h"
+#include "config/cache_config.h"
+#include "config/choice_names.h"
+#include "config/dialog_buttons.h"
+#include "engine/miss_rate.h"
+#include "engine/simulation_state.h"
+#include "report/status_report.h"
+
+#include <string>
+
+namespace {
+
+struct Combination {
+    MappingMethod mapping;
+    std::int32_t policy; // noSelection for direct mapping, which has none
+};
+
+constexpr Combination combinations[] = {
+    {MappingMethod::Direct, noSelection},
+    {MappingMethod::Associative, toInt(ReplacementPolicy::Fifo)},
+    {MappingMethod::Associative, toInt(ReplacementPolicy::Lru)},
+    {MappingMethod::SetAssociative, toInt(ReplacementPolicy::Fifo)},
+    {MappingMethod::SetAssociative, toInt(ReplacementPolicy::Lru)},
+};
+
+// What one combination gave: its figures, or the error its configuration did not validate with.
+struct CombinationOutcome {
+    std::string mapping;
+    std::string policy; // empty for direct mapping
+    bool valid = false;
+    int accesses = 0;
+    int misses = 0;
+    double missRatePercent = 0.0;
+    std::string error;
+};
+
+// The report's first error on one line: its line breaks and trailing blanks folded into single spaces.
+std::string firstErrorMessage() {
+    std::FILE* text = std::tmpfile();
+    if (text == nullptr) {
+        return {};
+    }
+    printFirstConfigurationError(text);
+    std::rewind(text);
+    std::string message;
+    bool blankBefore = false;
+    for (int c = std::fgetc(text); c != EOF; c = std::fgetc(text)) {
+        if (c == ' ' || c == '\n') {
+            blankBefore = true;
+            continue;
+        }
+        if (blankBefore && !message.empty()) {
+            message += ' ';
+        }
+        blankBefore = false;
+        message += static_cast<char>(c);
+    }
+    std::fclose(text);
+    return message;
+}
+
+int missesAmong(int accesses) {
+    int misses = 0;
+    for (int s = 0; s < accesses; ++s) {
+        misses += simulationState.missFlag[slot(s)] == missOutcome ? 1 : 0;
+    }
+    return misses;
+}
+
+// The run's fields with the combination's choices.
+DialogFields combinationFields(const DialogFields& runFields, const Combination& combination) {
+    DialogFields fields = runFields;
+    fields.mapping = toInt(combination.mapping);
+    fields.policy = combination.policy;
+    if (combination.mapping != MappingMethod::SetAssociative) {
+        // Validation holds the set count against the cache's blocks under every method: a field these methods
+        // do not use must not fail them.
+        fields.sets = "0";
+    }
+    return fields;
+}
+
+CombinationOutcome runCombination(const DialogFields& runFields, const Combination& combination) {
+    CombinationOutcome outcome;
+    outcome.mapping = narrowText(mappingMethodTexts[slot(toInt(combination.mapping))]);
+    if (combination.policy != noSelection) {
+        outcome.policy = narrowText(replacementPolicyTexts[slot(combination.policy)]);
+    }
+    pressSetareMod(combinationFields(runFields, combination));
+    if (cacheConfig.configErrors != 0) {
+        outcome.error = firstErrorMessage();
+        return outcome;
+    }
+    pressStartSimulation();
+    computeMissRate();
+    outcome.valid = true;
+    outcome.accesses = chartedAccessCount();
+    outcome.misses = missesAmong(outcome.accesses);
+    outcome.missRatePercent = simulationState.missRate[slot(outcome.accesses - 1)] * 100.0;
+    return outcome;
+}
+
+void writeRunStart(ComparisonFormat format, std::FILE* out, std::int32_t run) {
+    if (format == ComparisonFormat::Csv) {
+        if (run == 1) {
+            std::fputs("run,mapping,policy,steps,misses,miss_rate_percent\n", out);
+        }
+        return;
+    }
+    if (run > 1) {
+        std::fputs("\n", out);
+    }
+    std::fprintf(out, "%-24s%-10s%6s  %4s  %16s\n", "metoda de mapare", "politica", "accese", "miss",
+                 "rata de pierderi");
+}
+
+void writeTableLine(std::FILE* out, const CombinationOutcome& outcome) {
+    const char* policy = outcome.policy.empty() ? "-" : outcome.policy.c_str();
+    if (!outcome.valid) {
+        std::fprintf(out, "%-24s%-10s%s\n", outcome.mapping.c_str(), policy, outcome.error.c_str());
+        return;
+    }
+    std::fprintf(out, "%-24s%-10s%6d  %4d  %14.2f %%\n", outcome.mapping.c_str(), policy, outcome.accesses,
+                 outcome.misses, outcome.missRatePercent);
+}
+
+// A row without figures keeps the CSV clean: its error goes to err, on one line.
+void writeCsvLine(std::FILE* out, std::FILE* err, std::int32_t run, const CombinationOutcome& outcome) {
+    std::fprintf(out, "%d,%s,%s,", run, outcome.mapping.c_str(), outcome.policy.c_str());
+    if (!outcome.valid) {
+        std::fputs(",,\n", out);
+        const std::string combination =
+            outcome.mapping + (outcome.policy.empty() ? "" : " " + outcome.policy);
+        std::fprintf(err, "tarvel_cache_text: run %d, %s: %s\n", run, combination.c_str(),
+                     outcome.error.c_str());
+        return;
+    }
+    std::fprintf(out, "%d,%d,%.2f\n", outcome.accesses, outcome.misses, outcome.missRatePercent);
+}
+
+} // namespace
+
+bool MethodComparison::compareRun(const DialogFields& fields) {
+    ++run_;
+    writeRunStart(format_, out_, run_);
+    bool everyValid = true;
+    for (const Combination& combination : combinations) {
+        const CombinationOutcome outcome = runCombination(fields, combination);
+        if (format_ == ComparisonFormat::Csv) {
+            writeCsvLine(out_, err_, run_, outcome);
+        } else {
+            writeTableLine(out_, outcome);
+        }
+        everyValid = everyValid && outcome.valid;
+    }
+    return everyValid;
+}
