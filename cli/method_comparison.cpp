@@ -69,15 +69,17 @@ int missesAmong(int accesses) {
     return misses;
 }
 
+// What the sets field of the direct and associative rows holds. Validation holds the set count against the
+// cache's blocks under every method: a field these methods do not use must not fail them.
+const std::string unusedSetsText = "0";
+
 // The run's fields with the combination's choices.
 DialogFields combinationFields(const DialogFields& runFields, const Combination& combination) {
     DialogFields fields = runFields;
     fields.mapping = toInt(combination.mapping);
     fields.policy = combination.policy;
     if (combination.mapping != MappingMethod::SetAssociative) {
-        // Validation holds the set count against the cache's blocks under every method: a field these methods
-        // do not use must not fail them.
-        fields.sets = "0";
+        fields.sets = unusedSetsText;
     }
     return fields;
 }
