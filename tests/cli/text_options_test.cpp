@@ -116,12 +116,28 @@ TEST(TextOptions, UsageErrorsNameWhatIsAccepted) {
         {{"--runs", "1000001"}, "from 1 to 1000000"},
         {{"--runs", "x"}, "from 1 to 1000000"},
         {{"--seed", "-4"}, "--seed accepts"},
+        {{"--compare", "--steps"}, "--steps and --compare each replace the report"},
+        {{"--csv", "--mode", "secventa data"}, "--csv writes the tables of --compare and needs it"},
+        {{"--compare", "--mode", "secventa data", "--then", "--mode", "individual"},
+         "\"individual\" is selected"},
     };
     for (const auto& [arguments, message] : cases) {
         const ParsedCommand parsed = parse(arguments);
         EXPECT_NE(parsed.error.find(message), std::string::npos) << parsed.error;
         EXPECT_EQ(parsed.error.find('\n'), std::string::npos);
     }
+}
+
+TEST(TextOptions, TheOutputsThatReplaceTheReportAreFlagsOfTheCommand) {
+    const ParsedCommand steps = parse({"--steps", "--mode", "individual"});
+    ASSERT_TRUE(steps.error.empty()) << steps.error;
+    EXPECT_TRUE(steps.command.printSteps);
+    EXPECT_FALSE(steps.command.compareMethods);
+    const ParsedCommand comparison = parse({"--mode", "secventa aleatoare", "--csv", "--compare"});
+    ASSERT_TRUE(comparison.error.empty()) << comparison.error;
+    EXPECT_TRUE(comparison.command.compareMethods);
+    EXPECT_TRUE(comparison.command.comparisonCsv);
+    EXPECT_FALSE(comparison.command.printSteps);
 }
 
 TEST(TextOptions, AListErrorNamesTheItemsInTheUsageOrderNotTheSortedOne) {
