@@ -23,6 +23,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -110,6 +111,11 @@ class DialogTypist {
     }
 
   private:
+    static std::size_t addressFieldIndex(int fieldId) {
+        const auto* field = std::find(std::begin(addressFieldIds), std::end(addressFieldIds), fieldId);
+        return static_cast<std::size_t>(field - std::begin(addressFieldIds));
+    }
+
     std::string& modelField(int fieldId) {
         switch (fieldId) {
         case IDC_RAM_SIZE:
@@ -123,7 +129,7 @@ class DialogTypist {
         case IDC_ITERATION_COUNT:
             return model_.iterations;
         default:
-            return model_.addresses.at(static_cast<std::size_t>(fieldId - IDC_ADDRESS_FIRST));
+            return model_.addresses.at(addressFieldIndex(fieldId));
         }
     }
 
@@ -158,7 +164,7 @@ void typeRun(DialogTypist& typist, const Run& run) {
         typist.type(IDC_ITERATION_COUNT, run.iterations);
     }
     for (std::size_t field = 0; field < run.addresses.size(); ++field) {
-        typist.type(IDC_ADDRESS_FIRST + static_cast<int>(field), run.addresses[field]);
+        typist.type(addressFieldIds[field], run.addresses[field]);
     }
 }
 
