@@ -36,8 +36,8 @@ set_font_substitutes() {
         name=${entry%%=*}
         face=${entry#*=}
         wine_run reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-            /v "$name" /t REG_SZ /d "$face" /f
-        wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "$face" /f
+            /v "$name" /t REG_SZ /d "$face" /f || return
+        wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "$face" /f || return
     done
 }
 
@@ -64,11 +64,12 @@ start_fresh_wine() {
 # create_wine_prefix: fills the new prefix WINEPREFIX: Wine's Marlett for the caption buttons, the font
 # substitutes above, and, since there is no window manager, captions and frames drawn by Wine itself.
 create_wine_prefix() {
-    wine_run wineboot -i
-    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-    set_font_substitutes
-    wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f
-    wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+    # Run by run_step, where a failing command does not stop a function by itself: each one says so.
+    wine_run wineboot -i || return
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" || return
+    set_font_substitutes || return
+    wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f || return
+    wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f || return
     prefix_settings >"$WINEPREFIX/.tarvel-prefix-ready"
 }
 
