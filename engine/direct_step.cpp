@@ -9,7 +9,7 @@
 // matrix play no part; loadStep records the step of the block's last access, hit or miss.
 void directStep(std::int32_t addressIndex, std::int32_t traceOffset) {
     const StepStart step = startStep(addressIndex, traceOffset, MappingMethod::Direct);
-    CacheSnapshot& cache = simulationState.snapshots[slot(step.t)];
+    CacheSnapshot& cache = snapshotAt(step.t);
     const std::uint32_t fieldValue = simulationState.blockIndex[slot(step.t)];
     if (fieldValue >= static_cast<std::uint32_t>(usedBlockCount())) {
         return; // only a block count outside 2..16 can get here; validation never lets one through

@@ -1,7 +1,5 @@
 #include "engine/range_access.h"
 
-#include "config/capacities.h"
-
 namespace {
 
 // A miss fills the range's first free block, or else the victim of the replacement policy. Returns the block
@@ -26,7 +24,7 @@ void accessCandidateRange(std::int32_t addressIndex, StepStart step, CandidateRa
     if (range.count <= 0) {
         return; // no block to use: only an unvalidated block count gets here
     }
-    CacheSnapshot& cache = simulationState.snapshots[slot(step.t)];
+    CacheSnapshot& cache = snapshotAt(step.t);
     const int hitBlock = findHit(cache, range, step.tag);
     recordOutcome(addressIndex, hitBlock >= 0);
     int usedBlock = hitBlock;

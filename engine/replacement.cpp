@@ -5,13 +5,9 @@
 
 #include <algorithm>
 
-namespace {
-
 CacheSnapshot& snapshotAt(int t) {
     return simulationState.snapshots[slot(t)];
 }
-
-} // namespace
 
 int usedBlockCount() {
     return std::clamp(cacheConfig.cacheBlockCount, 0, cacheBlockCapacity);

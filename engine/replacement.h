@@ -14,6 +14,9 @@ struct CandidateRange {
 // cacheBlockCount, kept within the 16 slots of a snapshot.
 int usedBlockCount();
 
+// The cache after the step with trace index t.
+CacheSnapshot& snapshotAt(int t);
+
 // Copies the first n blocks of one snapshot into another; the slots beyond keep what they hold.
 void copySnapshot(const CacheSnapshot& from, CacheSnapshot& to, int n);
 

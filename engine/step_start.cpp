@@ -12,7 +12,7 @@ StepStart startStep(std::int32_t addressIndex, std::int32_t traceOffset, Mapping
     computeAddressWidths(method);
     decomposeAddress(address, t, method);
     simulationState.simulationStep = wrappingAdd(simulationState.simulationStep, 1);
-    recolourFilledBlocks(simulationState.snapshots[slot(t)], usedBlockCount());
+    recolourFilledBlocks(snapshotAt(t), usedBlockCount());
     return StepStart{t, simulationState.tagValue[slot(t)]};
 }
 
