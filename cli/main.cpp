@@ -1,5 +1,6 @@
 // tarvel_cache_text: performs what a user does in the Configuration dialog and prints what the console shows.
 
+#include "cli/error_line.h"
 #include "cli/method_comparison.h"
 #include "cli/step_table.h"
 #include "cli/text_options.h"
@@ -8,6 +9,8 @@
 #include "config/dialog_buttons.h"
 #include "engine/random_source.h"
 #include "report/status_report.h"
+#include "view/main_scene.h"
+#include "view/scene_json.h"
 
 #include <cstdio>
 #include <string_view>
@@ -72,6 +75,24 @@ int compareEachRun(const TextCommand& command) {
     return everyValid ? 0 : exitInvalidConfiguration;
 }
 
+// What the main window shows after the last run. A configuration that does not validate ends the command as
+// the window then stands, on its title picture, with the first error on standard error.
+int printSceneAfterRuns(const TextCommand& command) {
+    int status = 0;
+    forEachRun(command, [&](const DialogFields& fields, bool /*lastRun*/) {
+        pressSetareMod(fields);
+        if (cacheConfig.configErrors != 0) {
+            std::fprintf(stderr, "tarvel_cache_text: %s\n", firstErrorMessage().c_str());
+            status = exitInvalidConfiguration;
+            return false;
+        }
+        pressStartSimulation();
+        return true;
+    });
+    std::fputs(sceneJsonLines(recordMainView(standardClient)).c_str(), stdout);
+    return status;
+}
+
 int perform(const TextCommand& command) {
     allocateNameBuffers();
     if (command.seed) {
@@ -79,6 +100,9 @@ int perform(const TextCommand& command) {
     }
     if (command.compareMethods) {
         return compareEachRun(command);
+    }
+    if (command.printScene) {
+        return printSceneAfterRuns(command);
     }
     if (command.printSteps) {
         StepTable table(stdout);

@@ -1,12 +1,12 @@
 #include "cli/method_comparison.h"
 
+#include "cli/error_line.h"
 #include "cli/list_text.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
 #include "config/dialog_buttons.h"
 #include "engine/miss_rate.h"
 #include "engine/simulation_state.h"
-#include "report/status_report.h"
 
 #include <string>
 
@@ -35,31 +35,6 @@ struct CombinationOutcome {
     double missRatePercent = 0.0;
     std::string error;
 };
-
-// The report's first error on one line: its line breaks and trailing blanks folded into single spaces.
-std::string firstErrorMessage() {
-    std::FILE* text = std::tmpfile();
-    if (text == nullptr) {
-        return {};
-    }
-    printFirstConfigurationError(text);
-    std::rewind(text);
-    std::string message;
-    bool blankBefore = false;
-    for (int c = std::fgetc(text); c != EOF; c = std::fgetc(text)) {
-        if (c == ' ' || c == '\n') {
-            blankBefore = true;
-            continue;
-        }
-        if (blankBefore && !message.empty()) {
-            message += ' ';
-        }
-        blankBefore = false;
-        message += static_cast<char>(c);
-    }
-    std::fclose(text);
-    return message;
-}
 
 int missesAmong(int accesses) {
     int misses = 0;

@@ -202,6 +202,9 @@ constexpr TextOption textOptions[] = {
      "the sets field counts for set-associative mapping only (the others get \"0\")"},
     {"--csv", noValue, runsGroup, setFlag<&TextCommand::comparisonCsv>,
      "the tables of --compare as one CSV table:\nrun,mapping,policy,steps,misses,miss_rate_percent"},
+    {"--scene", noValue, runsGroup, setFlag<&TextCommand::printScene>,
+     "instead of the report, what the main window shows after the last run, laid out for\n"
+     "its 904 x 466 client area: one drawing command a line, as JSON Lines"},
     {"--seed", "N", runsGroup, setSeed, "make the random sequence reproducible"},
     {"--help", noValue, runsGroup, setFlag<&TextCommand::showHelp>, "print this text"},
 };
@@ -246,8 +249,8 @@ bool selectsIndividualMode(const RunSegment& segment) {
 // The outputs that replace the report exclude each other, and a comparison is one of sequence runs.
 bool checkOutputChoice(CommandBuilder& builder) {
     const TextCommand& command = builder.command;
-    if (command.printSteps && command.compareMethods) {
-        return builder.fail("--steps and --compare each replace the report: choose one");
+    if (int{command.printSteps} + int{command.compareMethods} + int{command.printScene} > 1) {
+        return builder.fail("--steps, --compare and --scene each replace the report: choose one");
     }
     if (command.comparisonCsv && !command.compareMethods) {
         return builder.fail("--csv writes the tables of --compare and needs it");

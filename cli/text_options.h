@@ -23,6 +23,7 @@ struct TextCommand {
     bool printSteps = false;     // every step as CSV instead of the report
     bool compareMethods = false; // the five methods' figures instead of the report
     bool comparisonCsv = false;  // those figures as CSV
+    bool printScene = false;     // the main view's drawing commands instead of the report
     std::optional<std::uint64_t> seed;
     bool showHelp = false;
 };

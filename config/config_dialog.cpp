@@ -3,6 +3,7 @@
 #include "config/cache_config.h"
 #include "config/choice_names.h"
 #include "config/dialog_buttons.h"
+#include "config/dialog_controls.h"
 #include "resources/resource_ids.h"
 #include "windows/dialog_command.h"
 #include "windows/shell_state.h"
@@ -40,55 +41,60 @@ void reopenConsole() {
     sendToMainWindow(IDM_CONSOLE_STATUS);
 }
 
+bool isEnabled(HWND dialog, int id) {
+    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
+}
+
+// The controls are the dialog's only memory of which of them can be used.
+DialogControls readControls(HWND dialog) {
+    DialogControls controls;
+    controls.setCountField = isEnabled(dialog, IDC_SET_COUNT);
+    controls.policyList = isEnabled(dialog, IDC_POLICY_LIST);
+    controls.iterationField = isEnabled(dialog, IDC_ITERATION_COUNT);
+    for (int field = 0; field < addressFieldCount; ++field) {
+        controls.addressFields[slot(field)] = isEnabled(dialog, addressFieldIds[field]);
+    }
+    controls.startSimulation = isEnabled(dialog, IDC_START_SIMULATION);
+    controls.regenerateSequence = isEnabled(dialog, IDC_REGENERATE_SEQUENCE);
+    return controls;
+}
+
+// The address fields first, then "Reinit. secv.aleatoare", then the iteration field, as the work mode's rule
+// switches them.
+void applyControls(HWND dialog, const DialogControls& controls) {
+    for (int field = 0; field < addressFieldCount; ++field) {
+        enableControl(dialog, addressFieldIds[field], controls.addressFields[slot(field)]);
+    }
+    enableControl(dialog, IDC_REGENERATE_SEQUENCE, controls.regenerateSequence);
+    enableControl(dialog, IDC_ITERATION_COUNT, controls.iterationField);
+    enableControl(dialog, IDC_SET_COUNT, controls.setCountField);
+    enableControl(dialog, IDC_POLICY_LIST, controls.policyList);
+    enableControl(dialog, IDC_START_SIMULATION, controls.startSimulation);
+}
+
 void initialiseDialog(HWND dialog) {
-    for (int id : {IDC_RAM_SIZE, IDC_CACHE_SIZE, IDC_BLOCK_SIZE, IDC_SET_COUNT}) {
-        SetDlgItemInt(dialog, id, 0, FALSE);
-    }
-    enableControl(dialog, IDC_SET_COUNT, false);
-    SetDlgItemInt(dialog, IDC_ITERATION_COUNT, 0, FALSE);
-    enableControl(dialog, IDC_ITERATION_COUNT, false);
-    for (int id : addressFieldIds) {
+    for (int id : {IDC_RAM_SIZE, IDC_CACHE_SIZE, IDC_BLOCK_SIZE, IDC_SET_COUNT, IDC_ITERATION_COUNT}) {
         SetDlgItemInt(dialog, id, 0, FALSE);
     }
     for (int id : addressFieldIds) {
-        enableControl(dialog, id, false);
+        SetDlgItemInt(dialog, id, 0, FALSE);
     }
-    enableControl(dialog, IDC_START_SIMULATION, false);
-    enableControl(dialog, IDC_REGENERATE_SEQUENCE, false);
     addItems(dialog, IDC_MAPPING_LIST, mappingMethodTexts); // the lists sort their items
     addItems(dialog, IDC_POLICY_LIST, replacementPolicyTexts);
     addItems(dialog, IDC_WORK_MODE_LIST, workModeTexts);
-    enableControl(dialog, IDC_POLICY_LIST, false);
+    applyControls(dialog, dialogOpened());
     repaintMainWindow();
 }
 
-// Any notification of the mapping list, even only gaining the focus, re-enables the policy list unless direct
-// mapping is selected; the sets field follows only a change of selection.
 void onMappingListNotification(HWND dialog, unsigned code) {
-    const std::int32_t selection = selectionOf(dialog, IDC_MAPPING_LIST);
-    if (code == CBN_SELCHANGE) {
-        enableControl(dialog, IDC_SET_COUNT, selection == toInt(MappingMethod::SetAssociative));
-    }
-    enableControl(dialog, IDC_POLICY_LIST, selection != toInt(MappingMethod::Direct));
+    applyControls(dialog, afterMappingNotification(readControls(dialog), selectionOf(dialog, IDC_MAPPING_LIST),
+                                                   code == CBN_SELCHANGE));
 }
 
-// Only the fields the work mode uses can be edited; their texts stay as they are.
 void onWorkModeSelected(HWND dialog) {
     const std::int32_t selection = selectionOf(dialog, IDC_WORK_MODE_LIST);
-    const bool individual = selection == toInt(WorkMode::Individual);
-    const bool given = selection == toInt(WorkMode::GivenSequence);
-    const bool random = selection == toInt(WorkMode::RandomSequence);
-    if (individual || random || given) {
-        enableControl(dialog, addressFieldIds[0], !random);
-        for (int field = 1; field < addressFieldCount; ++field) {
-            enableControl(dialog, addressFieldIds[field], given);
-        }
-        enableControl(dialog, IDC_REGENERATE_SEQUENCE, false);
-        enableControl(dialog, IDC_ITERATION_COUNT, !individual);
-    }
-    if (individual) {
-        cacheConfig.iterationCount = 0;
-    }
+    applyControls(dialog, afterWorkModeSelection(readControls(dialog), selection));
+    selectWorkMode(selection);
 }
 
 // A field's whole text, however long: a digit typed after the first 63 still counts. The fields take digits
@@ -122,24 +128,19 @@ DialogFields readFields(HWND dialog) {
     return fields;
 }
 
-// A failed validation leaves "Reinit. secv.aleatoare" as it was.
 void showValidity(bool valid, bool randomSequence) {
-    enableControl(configDialog, IDC_START_SIMULATION, valid);
-    if (valid && randomSequence) {
-        enableControl(configDialog, IDC_REGENERATE_SEQUENCE, true);
-    }
+    applyControls(configDialog, afterSetareMod(readControls(configDialog), valid, randomSequence));
 }
 
-// Another run needs another "Setare mod".
 void showRunFinished() {
-    enableControl(configDialog, IDC_START_SIMULATION, false);
+    applyControls(configDialog, afterStartSimulation(readControls(configDialog)));
 }
 
 constexpr ButtonEffects dialogEffects{showValidity, showRunFinished, reopenConsole, repaintMainWindow};
 
 void onRegenerateSequence(HWND dialog) {
     pressRegenerateSequence();
-    enableControl(dialog, IDC_REGENERATE_SEQUENCE, false);
+    applyControls(dialog, afterRegenerateSequence(readControls(dialog)));
 }
 
 // Closing forgets the choices of the last reset, so the next run after reopening starts from an empty cache

@@ -62,6 +62,12 @@ void pressSetareMod(const DialogFields& fields, const ButtonEffects& effects) {
     perform(effects.repaint); // the title picture again
 }
 
+void selectWorkMode(std::int32_t modeSelection) {
+    if (modeSelection == toInt(WorkMode::Individual)) {
+        cacheConfig.iterationCount = 0;
+    }
+}
+
 void pressRegenerateSequence() {
     simulationState.regenerateRandomSequence = 1;
 }

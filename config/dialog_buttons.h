@@ -20,6 +20,10 @@ void pressSetareMod(const DialogFields& fields, const ButtonEffects& effects = {
 // stored configuration and, between the effects, sets resultsReady.
 void pressStartSimulation(const ButtonEffects& effects = {});
 
+// A change of the work mode list's selection: choosing "individual" sets the stored iteration count to 0 at
+// once, although the iterations field keeps its text and the next "Setare mod" reads it again.
+void selectWorkMode(std::int32_t modeSelection);
+
 // "Reinit. secv.aleatoare": the next random-sequence run draws a new sequence.
 void pressRegenerateSequence();
 

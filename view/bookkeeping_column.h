@@ -1,9 +1,8 @@
 #pragma once
 
+#include "view/scene_commands.h"
 #include "view/view_layout.h"
-
-#include <windows.h>
 
 // The bookkeeping of every block after the individual step, as text in the place of the cache panel's column
 // 0.
-void drawBookkeepingColumn(int blockCount, const ViewLayout& layout, HDC dc);
+void drawBookkeepingColumn(int blockCount, const ViewLayout& layout, Scene& scene);

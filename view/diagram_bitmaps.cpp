@@ -5,6 +5,12 @@
 
 HBITMAP diagramBitmaps[diagramBitmapCount] = {};
 
+static_assert(static_cast<int>(ScenePicture::SetAssociativeMapping) + 1 == diagramBitmapCount);
+
+HBITMAP diagramBitmap(ScenePicture picture) {
+    return diagramBitmaps[static_cast<int>(picture)];
+}
+
 LoadedDiagramBitmaps::LoadedDiagramBitmaps(HINSTANCE module) {
     const int ids[diagramBitmapCount] = {IDB_SPLASH, IDB_DIRECT_MAPPING, IDB_ASSOCIATIVE_MAPPING,
                                          IDB_SET_ASSOCIATIVE_MAPPING};

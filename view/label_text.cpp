@@ -1,14 +1,19 @@
 #include "view/label_text.h"
 
-#include <cstdlib>
+#include <charconv>
+#include <utility>
 
-void drawLabel(HDC dc, const std::wstring& text, const RECT& rect, UINT flags) {
-    RECT bounds = rect; // DrawTextW takes a writable rectangle
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds, flags);
+SceneFont labelFont(const ViewLayout& layout) {
+    return SceneFont{.face = "NewFont", .height = labelFontHeight(layout), .width = 7, .weight = 700};
 }
 
-std::wstring numberText(std::uint32_t value, int base) {
-    wchar_t digits[33] = {}; // 32 binary digits and the terminator, the longest any base gives
-    _ultow(value, digits, base);
-    return digits;
+void addLabel(Scene& scene, std::string text, const SceneRect& rect, const SceneFont& font,
+              TextFormat format) {
+    scene.emplace_back(TextCmd{.text = std::move(text), .rect = rect, .font = font, .format = format});
+}
+
+std::string numberText(std::uint32_t value, int base) {
+    char digits[32]; // 32 binary digits, the longest any base gives
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value, base);
+    return std::string(digits, end.ptr);
 }

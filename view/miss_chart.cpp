@@ -3,7 +3,6 @@
 #include "config/capacities.h"
 #include "engine/miss_rate.h"
 #include "engine/simulation_state.h"
-#include "view/gdi_objects.h"
 #include "view/label_text.h"
 
 #include <array>
@@ -15,95 +14,82 @@ constexpr int plotHeight = 400;
 constexpr int gridStep = 10;
 constexpr int axisQuarters = 4; // tick labels at 0, 25, 50, 75 and 100 % of each axis
 constexpr int fullScalePercent = 100;
+constexpr ScenePen axisPen{}; // the DC's own pen: solid, 1 pixel, black
 
-POINT plotPoint(const ViewLayout& layout, int access, int accessCount, double value) {
-    return POINT{layout.chartLeft + access * plotWidth / accessCount,
-                 layout.chartBottom - static_cast<int>(plotHeight * value)};
+ScenePoint plotPoint(const ViewLayout& layout, int access, int accessCount, double value) {
+    return ScenePoint{layout.chartLeft + access * plotWidth / accessCount,
+                      layout.chartBottom - static_cast<int>(plotHeight * value)};
 }
 
-void drawAxes(HDC dc, const ViewLayout& layout) {
-    MoveToEx(dc, layout.chartLeft, layout.chartTop, nullptr);
-    LineTo(dc, layout.chartLeft, layout.chartBottom);
-    MoveToEx(dc, layout.chartLeft, layout.chartBottom, nullptr);
-    LineTo(dc, layout.chartRight, layout.chartBottom);
+void drawAxes(const ViewLayout& layout, Scene& scene) {
+    scene.emplace_back(
+        PolylineCmd{.points = {{layout.chartLeft, layout.chartTop}, {layout.chartLeft, layout.chartBottom}},
+                    .pen = axisPen});
+    scene.emplace_back(PolylineCmd{
+        .points = {{layout.chartLeft, layout.chartBottom}, {layout.chartRight, layout.chartBottom}},
+        .pen = axisPen});
 }
 
 // The vertical caption stands one character per line, left of the tick labels.
-void drawCaptions(HDC dc, const ViewLayout& layout) {
-    drawLabel(dc, L"Numar de iteratii",
-              RECT{layout.chartLeft, layout.chartBottom + 15, layout.chartRight, layout.chartBottom + 35},
-              centredLine);
-    const std::wstring vertical = L"Miss cacche %";
+void drawCaptions(const ViewLayout& layout, const SceneFont& font, Scene& scene) {
+    addLabel(scene, "Numar de iteratii",
+             {layout.chartLeft, layout.chartBottom + 15, layout.chartRight, layout.chartBottom + 35}, font,
+             centredLine);
+    const std::string vertical = "Miss cacche %";
     for (int k = 0; k < static_cast<int>(vertical.size()); ++k) {
         const int top = layout.chartTop + 70 + 15 * k;
-        drawLabel(dc, vertical.substr(static_cast<std::size_t>(k), 1),
-                  RECT{layout.chartLeft - 45, top, layout.chartLeft - 30, top + 15}, centredLine);
+        addLabel(scene, vertical.substr(static_cast<std::size_t>(k), 1),
+                 {layout.chartLeft - 45, top, layout.chartLeft - 30, top + 15}, font, centredLine);
     }
 }
 
 // Percentages beside the horizontal grid lines of 100, 75, 50, 25 and 0 %, and access numbers under the
 // quarters of the horizontal axis.
-void drawTickLabels(HDC dc, const ViewLayout& layout, int accessCount) {
+void drawTickLabels(const ViewLayout& layout, int accessCount, const SceneFont& font, Scene& scene) {
     for (int quarter = 0; quarter <= axisQuarters; ++quarter) {
         const int y = layout.chartTop + quarter * plotHeight / axisQuarters;
         const int percent = fullScalePercent - quarter * fullScalePercent / axisQuarters;
-        drawLabel(dc, numberText(static_cast<std::uint32_t>(percent)),
-                  RECT{layout.chartLeft - 25, y - 5, layout.chartLeft - 2, y + 5}, centredLine);
+        addLabel(scene, numberText(static_cast<std::uint32_t>(percent)),
+                 {layout.chartLeft - 25, y - 5, layout.chartLeft - 2, y + 5}, font, centredLine);
     }
     for (int quarter = 0; quarter <= axisQuarters; ++quarter) {
         const int x = layout.chartLeft + quarter * plotWidth / axisQuarters;
-        drawLabel(dc, numberText(static_cast<std::uint32_t>(quarter * accessCount / axisQuarters)),
-                  RECT{x - 15, layout.chartBottom + 5, x + 15, layout.chartBottom + 20}, centredLine);
+        addLabel(scene, numberText(static_cast<std::uint32_t>(quarter * accessCount / axisQuarters)),
+                 {x - 15, layout.chartBottom + 5, x + 15, layout.chartBottom + 20}, font, centredLine);
     }
 }
 
-// 80 x 40 cells, each outlined in the grid pen and filled with the DC's brush; the axes stay uncovered. Every
-// cell is the same picture, since a dotted outline starts its pattern afresh with each rectangle: one cell is
-// drawn as the first would be, with the paint DC's brush and background, and the plot is filled with it. That
-// paints the pixels of 3 200 outlined cells at a fraction of their cost.
-void drawGrid(HDC dc, const ViewLayout& layout, HPEN gridPen) {
-    const MemoryDc cellDc(dc);
-    const OwnedGdiObject<HBITMAP> cell(CreateCompatibleBitmap(dc, gridStep, gridStep));
-    {
-        const ScopedSelection cellBitmap(cellDc.get(), cell.get());
-        const ScopedSelection pen(cellDc.get(), gridPen);
-        const ScopedSelection brush(cellDc.get(), GetCurrentObject(dc, OBJ_BRUSH));
-        SetBkColor(cellDc.get(), GetBkColor(dc));
-        SetBkMode(cellDc.get(), GetBkMode(dc));
-        Rectangle(cellDc.get(), 0, gridStep, gridStep, 0);
-    }
-    const OwnedGdiObject<HBRUSH> cells(CreatePatternBrush(cell.get()));
+// 80 x 40 cells from just right of the vertical axis up to the chart's top, each outlined in the grid pen and
+// filled white; the axes stay uncovered.
+void drawGrid(const ViewLayout& layout, const ScenePen& pen, Scene& scene) {
     const int left = layout.chartLeft + 1;
-    POINT previousOrigin{};
-    SetBrushOrgEx(dc, left, layout.chartTop, &previousOrigin); // the pattern's corner on the first cell
-    {
-        const ScopedSelection fill(dc, cells.get());
-        PatBlt(dc, left, layout.chartTop, plotWidth, plotHeight, PATCOPY);
-    }
-    SetBrushOrgEx(dc, previousOrigin.x, previousOrigin.y, nullptr);
+    scene.emplace_back(
+        GridCmd{.area = {left, layout.chartTop, left + plotWidth, layout.chartTop + plotHeight},
+                .cellSize = gridStep,
+                .pen = pen,
+                .fill = {.color = sceneWhite}});
 }
 
 // One segment per pair of consecutive accesses, no markers.
-void drawSeries(HDC dc, const ViewLayout& layout, int accessCount,
-                const std::array<double, stepCapacity>& values) {
-    for (int j = 1; j < accessCount; ++j) {
-        const POINT from = plotPoint(layout, j - 1, accessCount, values[static_cast<std::size_t>(j - 1)]);
-        const POINT to = plotPoint(layout, j, accessCount, values[static_cast<std::size_t>(j)]);
-        MoveToEx(dc, from.x, from.y, nullptr);
-        LineTo(dc, to.x, to.y);
+void drawSeries(const ViewLayout& layout, int accessCount, const std::array<double, stepCapacity>& values,
+                const ScenePen& pen, Scene& scene) {
+    PolylineCmd series{.pen = pen};
+    series.points.reserve(static_cast<std::size_t>(accessCount));
+    for (int j = 0; j < accessCount; ++j) {
+        series.points.push_back(plotPoint(layout, j, accessCount, values[static_cast<std::size_t>(j)]));
     }
+    scene.emplace_back(std::move(series));
 }
 
 } // namespace
 
-void drawMissChart(HDC dc, const ViewLayout& layout, HPEN outcomePen, HPEN gridPen, HPEN ratePen) {
+void drawMissChart(const ViewLayout& layout, const ChartPens& pens, Scene& scene) {
     const int accessCount = chartedAccessCount();
-    drawAxes(dc, layout);
-    drawCaptions(dc, layout);
-    drawTickLabels(dc, layout, accessCount);
-    drawGrid(dc, layout, gridPen);
-    const ScopedSelection penInUse(dc, outcomePen);
-    drawSeries(dc, layout, accessCount, simulationState.missFlag);
-    SelectObject(dc, ratePen);
-    drawSeries(dc, layout, accessCount, simulationState.missRate);
+    const SceneFont font = labelFont(layout);
+    drawAxes(layout, scene);
+    drawCaptions(layout, font, scene);
+    drawTickLabels(layout, accessCount, font, scene);
+    drawGrid(layout, pens.grid, scene);
+    drawSeries(layout, accessCount, simulationState.missFlag, pens.outcome, scene);
+    drawSeries(layout, accessCount, simulationState.missRate, pens.rate, scene);
 }

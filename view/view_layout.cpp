@@ -13,7 +13,7 @@ int verticalMargin(const ViewLayout& layout) {
 
 } // namespace
 
-ViewLayout computeViewLayout(const RECT& client) {
+ViewLayout computeViewLayout(const SceneRect& client) {
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     ViewLayout layout;
@@ -37,10 +37,10 @@ int panelRowTop(const ViewLayout& layout, int row) {
     return layout.rowUnit + row * layout.cellH;
 }
 
-RECT cacheCellRect(const ViewLayout& layout, int column, int row) {
+SceneRect cacheCellRect(const ViewLayout& layout, int column, int row) {
     const int left = panelColumnLeft(layout, column);
     const int top = panelRowTop(layout, row);
-    return RECT{left, top, left + layout.cellW, top + layout.cellH};
+    return SceneRect{left, top, left + layout.cellW, top + layout.cellH};
 }
 
 // Always below the place of a 17th row, whatever the number of blocks.
@@ -48,18 +48,19 @@ int ramStripTop(const ViewLayout& layout) {
     return panelRowTop(layout, cacheBlockCapacity) + verticalMargin(layout);
 }
 
-RECT ramCellRect(const ViewLayout& layout, int column) {
+SceneRect ramCellRect(const ViewLayout& layout, int column) {
     const int left = panelColumnLeft(layout, column);
     const int top = ramStripTop(layout);
-    return RECT{left, top, left + layout.cellW, top + layout.cellH};
+    return SceneRect{left, top, left + layout.cellW, top + layout.cellH};
 }
 
-RECT ramTitleRect(const ViewLayout& layout, int left, int right) {
-    return RECT{left, panelRowSlots * layout.cellH, right, (panelRowSlots + 1) * layout.cellH};
+SceneRect ramTitleRect(const ViewLayout& layout, int left, int right) {
+    return SceneRect{left, panelRowSlots * layout.cellH, right, (panelRowSlots + 1) * layout.cellH};
 }
 
-RECT chartTitleRect(const ViewLayout& layout) {
+SceneRect chartTitleRect(const ViewLayout& layout) {
     const int left = layout.chartLeft - 10;
-    return RECT{left, layout.chartTop - 10, left + sequencePanelColumns * (layout.cellW + layout.cellGap),
-                layout.chartTop + layout.cellH - 60};
+    return SceneRect{left, layout.chartTop - 10,
+                     left + sequencePanelColumns * (layout.cellW + layout.cellGap),
+                     layout.chartTop + layout.cellH - 60};
 }

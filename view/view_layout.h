@@ -1,8 +1,7 @@
 #pragma once
 
 #include "config/capacities.h"
-
-#include <windows.h>
+#include "view/scene_commands.h"
 
 // The panels of a given sequence run once: one column per access of the ten addresses.
 inline constexpr int sequencePanelColumns = addressFieldCount;
@@ -22,7 +21,7 @@ struct ViewLayout {
 };
 
 // The layout for the client rectangle (0, 0, W, H), in truncating integer arithmetic.
-ViewLayout computeViewLayout(const RECT& client);
+ViewLayout computeViewLayout(const SceneRect& client);
 
 // Height of the font of every label and title of the results scenes.
 int labelFontHeight(const ViewLayout& layout);
@@ -30,14 +29,14 @@ int labelFontHeight(const ViewLayout& layout);
 // Panel geometry: column r, row k (one row per cache block), and the strip of RAM cells under the 16 rows.
 int panelColumnLeft(const ViewLayout& layout, int column);
 int panelRowTop(const ViewLayout& layout, int row);
-RECT cacheCellRect(const ViewLayout& layout, int column, int row);
+SceneRect cacheCellRect(const ViewLayout& layout, int column, int row);
 int ramStripTop(const ViewLayout& layout);
-RECT ramCellRect(const ViewLayout& layout, int column);
+SceneRect ramCellRect(const ViewLayout& layout, int column);
 
 // The row of the RAM strip's title, one row below the place of the cache rows and the strip, from left to
 // right.
-RECT ramTitleRect(const ViewLayout& layout, int left, int right);
+SceneRect ramTitleRect(const ViewLayout& layout, int left, int right);
 
 // The rectangle of the chart's title. Its bottom lies above its top at ordinary client heights; the title is
 // centred on its mid-point all the same.
-RECT chartTitleRect(const ViewLayout& layout);
+SceneRect chartTitleRect(const ViewLayout& layout);

@@ -120,4 +120,17 @@ TEST_F(DialogButtons, RegenerateAndExitForgetWhatTheNextRunWouldKeep) {
     EXPECT_EQ(simulationState.regenerateRandomSequence, 1);
 }
 
+// Choosing "individual" clears the stored iteration count at once; the next "Setare mod" reads the field again.
+TEST_F(DialogButtons, ChoosingIndividualClearsTheStoredIterationCount) {
+    pressSetareMod(DialogFields{.iterations = "7", .mode = toInt(WorkMode::GivenSequence)});
+    ASSERT_EQ(cacheConfig.iterationCount, 7);
+    selectWorkMode(toInt(WorkMode::RandomSequence));
+    selectWorkMode(noSelection);
+    EXPECT_EQ(cacheConfig.iterationCount, 7);
+    selectWorkMode(toInt(WorkMode::Individual));
+    EXPECT_EQ(cacheConfig.iterationCount, 0);
+    pressSetareMod(DialogFields{.iterations = "7", .mode = toInt(WorkMode::Individual)});
+    EXPECT_EQ(cacheConfig.iterationCount, 7);
+}
+
 } // namespace

@@ -43,7 +43,7 @@ class MainWindowPaint : public ::testing::Test {
 TEST_F(MainWindowPaint, LaysOutFromTheMainWindowsClientArea) {
     const RECT area = client();
     ASSERT_NE(area.bottom, Canvas::clientHeight) << "the window's client area is the one the other tests use";
-    const ViewLayout layout = computeViewLayout(area);
+    const ViewLayout layout = computeViewLayout(SceneRect{0, 0, area.right, area.bottom});
     const int ramTop = ramStripTop(layout);
     runGivenSequenceOnce();
     Canvas canvas(area.right, area.bottom);
@@ -74,7 +74,7 @@ TEST_F(MainWindowPaint, WindowShowsTheSplashThenTheResults) {
     runGivenSequenceOnce();
     captureWindow(canvas);
     canvas.save("main_window_given_sequence_once");
-    const ViewLayout layout = computeViewLayout(area);
+    const ViewLayout layout = computeViewLayout(SceneRect{0, 0, area.right, area.bottom});
     EXPECT_TRUE(isInk(canvas.pixel(layout.colUnit + 3, ramStripTop(layout))));
     EXPECT_EQ(canvas.pixel(layout.colUnit + 3, layout.rowUnit + 3), COLORREF{0xe6d8ad});
 }

@@ -4,8 +4,7 @@
 #include "config/cache_config.h"
 #include "core_state.h"
 #include "engine/simulation_state.h"
-#include "view/miss_chart.h"
-#include "view/view_layout.h"
+#include "view/gdi_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -124,16 +123,17 @@ TEST_F(MissChart, GridCoversThePlotAndNothingElse) {
 }
 
 // The grid is 3 200 cells, each (70 + 10i + 1, 430 - 10r) to (70 + 10i + 11, 430 - 10r - 10), outlined with
-// the dotted grey pen and filled with the DC's white brush. Drawn with invisible series pens, the chart's
-// grid must match those cells pixel for pixel.
+// the dotted grey pen and filled with the DC's white brush. The surface's grid must match those cells pixel
+// for pixel.
 TEST_F(MissChart, GridIsTheDottedCellsPixelForPixel) {
-    runRandomChart(10);
-    const HPEN gridPen = CreatePen(PS_DOT, 1, RGB(200, 200, 200));
-    const HGDIOBJ noLine = GetStockObject(NULL_PEN);
-    drawMissChart(canvas.dc(), computeViewLayout(canvas.client()), static_cast<HPEN>(noLine), gridPen,
-                  static_cast<HPEN>(noLine));
+    const ScenePen gridPen{PenStyle::Dotted, 1, sceneRgb(200, 200, 200)};
+    replayScene(
+        canvas.dc(),
+        Scene{GridCmd{
+            .area = {71, 30, 871, 430}, .cellSize = 10, .pen = gridPen, .fill = {false, sceneWhite}}});
     Canvas cells;
-    const HGDIOBJ previous = SelectObject(cells.dc(), gridPen);
+    const HPEN pen = CreatePen(PS_DOT, 1, RGB(200, 200, 200));
+    const HGDIOBJ previous = SelectObject(cells.dc(), pen);
     for (int i = 0; i < 80; ++i) {
         for (int r = 0; r < 40; ++r) {
             Rectangle(cells.dc(), chartLeft + 10 * i + 1, chartBottom - 10 * r, chartLeft + 10 * i + 11,
@@ -141,11 +141,11 @@ TEST_F(MissChart, GridIsTheDottedCellsPixelForPixel) {
         }
     }
     SelectObject(cells.dc(), previous);
-    DeleteObject(gridPen);
+    DeleteObject(pen);
     GdiFlush();
     int differences = 0;
-    for (int y = chartTop; y < chartBottom; ++y) {
-        for (int x = chartLeft + 1; x <= chartRight; ++x) {
+    for (int y = 0; y < Canvas::clientHeight; ++y) {
+        for (int x = 0; x < Canvas::clientWidth; ++x) {
             differences += canvas.pixel(x, y) == cells.pixel(x, y) ? 0 : 1;
         }
     }

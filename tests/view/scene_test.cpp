@@ -1,11 +1,11 @@
 #include "canvas.h"
 #include "scenes.h"
 
-#include "windows/shell_state.h"
 #include "config/cache_config.h"
 #include "config/validation.h"
 #include "core_state.h"
 #include "resources/resource_ids.h"
+#include "windows/shell_state.h"
 
 #include <gtest/gtest.h>
 
@@ -94,16 +94,6 @@ TEST_F(MainViewScene, AfterSetareModShowsTheSplashAgain) {
     EXPECT_EQ(differencesFrom(canvas, loadPicture(IDB_SPLASH), 150, 50), 0);
 }
 
-TEST_F(MainViewScene, ResultsOfAConfigurationThatNoLongerValidatesLeaveTheClientBlank) {
-    runGivenSequenceOnce();
-    cacheConfig.blockSizeBytes = 100;
-    validateConfiguration();
-    ASSERT_NE(cacheConfig.configErrors, 0u);
-    ASSERT_EQ(resultsReady, 1);
-    canvas.paint();
-    EXPECT_FALSE(canvas.any(canvas.client(), isNotWhite));
-}
-
 struct DiagramCase {
     MappingMethod method;
     int resourceId;
@@ -184,20 +174,6 @@ TEST_F(MainViewScene, ChartTitleIsDrawnAboveTheChartCentredOnY7) {
         EXPECT_LE(ink.right, 900) << chart.name;
         EXPECT_NEAR(centre(ink.left, ink.right), 480, 4) << chart.name;
         EXPECT_NEAR(centre(ink.top, ink.bottom), 7, 2) << chart.name;
-    }
-}
-
-// Ten panel columns for one pass of the given sequence, the chart for every other count.
-TEST_F(MainViewScene, GivenSequenceShowsPanelsOnlyWhenRunOnce) {
-    runGivenSequenceOnce();
-    canvas.paint();
-    EXPECT_TRUE(isInk(canvas.pixel(786, 35))); // the outline of column 9
-    EXPECT_FALSE(canvas.any(canvas.client(), isGridGrey));
-    for (int iterations : {2, 10}) {
-        runGivenChart(iterations);
-        canvas.paint();
-        EXPECT_TRUE(canvas.any(canvas.client(), isGridGrey)) << iterations;
-        EXPECT_TRUE(isInk(canvas.pixel(70, 200))) << iterations; // the vertical axis
     }
 }
 
