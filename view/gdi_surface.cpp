@@ -41,26 +41,79 @@ template <typename Key, typename Handle> struct MadeObject {
     OwnedGdiObject<Handle> object;
 };
 
+// The DC's own object of one kind, put back at the end of the replay if the replay selected another.
+class KeptSelection {
+  public:
+    explicit KeptSelection(HDC dc) : dc_(dc) {}
+    ~KeptSelection() {
+        if (kept_ != nullptr) {
+            SelectObject(dc_, kept_);
+        }
+    }
+    KeptSelection(const KeptSelection&) = delete;
+    KeptSelection& operator=(const KeptSelection&) = delete;
+
+    void select(HGDIOBJ object) {
+        const HGDIOBJ previous = SelectObject(dc_, object);
+        if (kept_ == nullptr) {
+            kept_ = previous;
+        }
+    }
+
+  private:
+    HDC dc_;
+    HGDIOBJ kept_ = nullptr;
+};
+
+// A DC attribute the replay sets only when it differs from what the DC has, read once, put back at the end.
+template <typename Value> class KeptAttribute {
+  public:
+    using Getter = Value(WINAPI*)(HDC);
+    using Setter = Value(WINAPI*)(HDC, Value);
+
+    KeptAttribute(HDC dc, Getter get, Setter set) : dc_(dc), get_(get), set_(set) {}
+    ~KeptAttribute() {
+        if (read_ && current_ != kept_) {
+            set_(dc_, kept_);
+        }
+    }
+    KeptAttribute(const KeptAttribute&) = delete;
+    KeptAttribute& operator=(const KeptAttribute&) = delete;
+
+    void use(Value value) {
+        if (!read_) {
+            kept_ = current_ = get_(dc_);
+            read_ = true;
+        }
+        if (value != current_) {
+            set_(dc_, value);
+            current_ = value;
+        }
+    }
+
+  private:
+    HDC dc_;
+    Getter get_;
+    Setter set_;
+    bool read_ = false;
+    Value kept_{};
+    Value current_{};
+};
+
+enum class BrushInUse { None, Hollow, DcBrush };
+
 // What one replay makes and selects. The objects it made outlive the selections: the DC's own objects are
-// back in it before any made one is deleted.
+// back in it before any made one is deleted. The replay keeps track of what it has selected and set, so that
+// each GDI call is made only when the next command needs something else.
 class GdiReplay {
   public:
-    explicit GdiReplay(HDC dc)
-        : dc_(dc), keptPen_(dc, GetCurrentObject(dc, OBJ_PEN)),
-          keptBrush_(dc, GetCurrentObject(dc, OBJ_BRUSH)), keptFont_(dc, GetCurrentObject(dc, OBJ_FONT)),
-          keptTextColor_(GetTextColor(dc)), keptBackground_(GetBkColor(dc)),
-          keptBackgroundMode_(GetBkMode(dc)) {}
-    ~GdiReplay() {
-        SetTextColor(dc_, keptTextColor_);
-        SetBkColor(dc_, keptBackground_);
-        SetBkMode(dc_, keptBackgroundMode_);
-    }
+    explicit GdiReplay(HDC dc) : dc_(dc), pen_(dc), brush_(dc), font_(dc) {}
     GdiReplay(const GdiReplay&) = delete;
     GdiReplay& operator=(const GdiReplay&) = delete;
 
     void operator()(const RectangleCmd& command) {
         usePen(command.pen);
-        useFill(dc_, command.fill);
+        useFill(command.fill);
         const SceneRect& r = command.rect;
         Rectangle(dc_, r.left, r.top, r.right, r.bottom);
     }
@@ -76,7 +129,9 @@ class GdiReplay {
 
     void operator()(const TextCmd& command) {
         useFont(command.font);
-        useTextColours(command);
+        textColor_.use(colorRef(command.color));
+        background_.use(colorRef(command.background));
+        backgroundMode_.use(OPAQUE);
         wideText_.resize(command.text.size());
         const int length =
             MultiByteToWideChar(CP_UTF8, 0, command.text.data(), static_cast<int>(command.text.size()),
@@ -103,8 +158,10 @@ class GdiReplay {
         {
             const ScopedSelection cellBitmap(cellDc.get(), cell.get());
             const ScopedSelection cellPen(cellDc.get(), pen.get());
-            const ScopedSelection cellBrush(cellDc.get(), GetStockObject(NULL_BRUSH));
-            useFill(cellDc.get(), command.fill);
+            const ScopedSelection cellBrush(cellDc.get(), fillBrush(command.fill));
+            if (!command.fill.hollow) {
+                SetDCBrushColor(cellDc.get(), colorRef(command.fill.color));
+            }
             SetBkColor(cellDc.get(), GetBkColor(dc_));
             SetBkMode(cellDc.get(), GetBkMode(dc_));
             Rectangle(cellDc.get(), 0, 0, size, size);
@@ -121,13 +178,19 @@ class GdiReplay {
     }
 
   private:
-    static void useFill(HDC dc, const SceneFill& fill) {
-        if (fill.hollow) {
-            SelectObject(dc, GetStockObject(NULL_BRUSH));
-            return;
+    static HGDIOBJ fillBrush(const SceneFill& fill) {
+        return GetStockObject(fill.hollow ? NULL_BRUSH : DC_BRUSH);
+    }
+
+    void useFill(const SceneFill& fill) {
+        const BrushInUse wanted = fill.hollow ? BrushInUse::Hollow : BrushInUse::DcBrush;
+        if (brushInUse_ != wanted) {
+            brush_.select(fillBrush(fill));
+            brushInUse_ = wanted;
         }
-        SelectObject(dc, GetStockObject(DC_BRUSH));
-        SetDCBrushColor(dc, colorRef(fill.color));
+        if (!fill.hollow) {
+            SetDCBrushColor(dc_, colorRef(fill.color));
+        }
     }
 
     void usePen(const ScenePen& pen) {
@@ -143,38 +206,27 @@ class GdiReplay {
         if (currentPen_ == nullptr) {
             currentPen_ = &pens_.emplace_back(pen, createPen(pen));
         }
-        SelectObject(dc_, currentPen_->object.get());
+        pen_.select(currentPen_->object.get());
     }
 
     void useFont(const SceneFont& font) {
         if (!fonts_.empty() && fonts_.back().key == font) {
             return;
         }
-        SelectObject(dc_, fonts_.emplace_back(font, createFont(font)).object.get());
-    }
-
-    void useTextColours(const TextCmd& command) {
-        if (GetTextColor(dc_) != colorRef(command.color)) {
-            SetTextColor(dc_, colorRef(command.color));
-        }
-        if (GetBkColor(dc_) != colorRef(command.background)) {
-            SetBkColor(dc_, colorRef(command.background));
-        }
-        if (GetBkMode(dc_) != OPAQUE) {
-            SetBkMode(dc_, OPAQUE);
-        }
+        font_.select(fonts_.emplace_back(font, createFont(font)).object.get());
     }
 
     HDC dc_;
     std::list<MadeObject<ScenePen, HPEN>> pens_; // declared before the selections, so deleted after them
     std::list<MadeObject<SceneFont, HFONT>> fonts_;
     MadeObject<ScenePen, HPEN>* currentPen_ = nullptr;
-    ScopedSelection keptPen_;
-    ScopedSelection keptBrush_;
-    ScopedSelection keptFont_;
-    COLORREF keptTextColor_;
-    COLORREF keptBackground_;
-    int keptBackgroundMode_;
+    BrushInUse brushInUse_ = BrushInUse::None;
+    KeptSelection pen_;
+    KeptSelection brush_;
+    KeptSelection font_;
+    KeptAttribute<COLORREF> textColor_{dc_, GetTextColor, SetTextColor};
+    KeptAttribute<COLORREF> background_{dc_, GetBkColor, SetBkColor};
+    KeptAttribute<int> backgroundMode_{dc_, GetBkMode, SetBkMode};
     std::wstring wideText_;
 };
 

@@ -129,6 +129,3 @@ struct GridCmd {
 using SceneCommand = std::variant<RectangleCmd, PolylineCmd, TextCmd, PictureCmd, GridCmd>;
 using Scene = std::vector<SceneCommand>;
 
-// One overload per command for std::visit.
-template <typename... Visitors> struct SceneVisitor : Visitors... { using Visitors::operator()...; };
-template <typename... Visitors> SceneVisitor(Visitors...) -> SceneVisitor<Visitors...>;

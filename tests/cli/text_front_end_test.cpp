@@ -241,6 +241,33 @@ TEST(TextFrontEnd, CompareStillPrintsEveryRowWhenACombinationDoesNotValidate) {
               "mic decit numarul de seturi\n");
 }
 
+// The scene of the window after the last run, one JSON object a line; the worked example is the direct
+// diagram beside the cache after one access, its RAM cell naming block 72 and tag 4.
+TEST(TextFrontEnd, SceneIsTheMainViewAfterTheLastRunAsJsonLines) {
+    const Outcome outcome = runTextFrontEnd("--scene " + workedExample);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.err, "");
+    const std::vector<std::string> lines = linesOf(outcome.out);
+    ASSERT_EQ(lines.size(), 2u + 16u + 16u * 2u + 3u + 1u);
+    for (const std::string& line : lines) {
+        EXPECT_EQ(line.front(), '{');
+        EXPECT_EQ(line.back(), '}');
+    }
+    EXPECT_EQ(lines[0].rfind(R"({"command":"text","text":"MEMORIA CACHE (bloc: tag)\t\t  )", 0), 0u);
+    EXPECT_NE(lines[lines.size() - 3].find(R"("text":"B=72")"), std::string::npos);
+    EXPECT_NE(lines[lines.size() - 2].find(R"("text":"T=4")"), std::string::npos);
+    EXPECT_EQ(lines.back(), R"({"command":"picture","picture":"direct_mapping","corner":{"x":350,"y":50}})");
+}
+
+// An invalid configuration leaves the window on its title picture; why is said on standard error.
+TEST(TextFrontEnd, SceneOfAnInvalidConfigurationIsTheSplash) {
+    const Outcome outcome = runTextFrontEnd("--scene " + workedExample + " --then --ram 3");
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_EQ(outcome.out, R"({"command":"picture","picture":"splash","corner":{"x":150,"y":50}})"
+                           "\n");
+    EXPECT_EQ(outcome.err, "tarvel_cache_text: Dimensiune RAM = 3 Mo incorecta\n");
+}
+
 TEST(TextFrontEnd, UsageErrorsWriteOneLineOnStandardErrorOnly) {
     const char* const elevenAddresses =
         "--address 1 --address 2 --address 3 --address 4 --address 5 "

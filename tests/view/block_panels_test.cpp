@@ -95,20 +95,6 @@ TEST_F(BlockPanels, RamStripSpans432To456UnderEveryColumn) {
     }
 }
 
-// With two blocks only two rows are drawn, and the RAM strip stays where it is for sixteen.
-TEST_F(BlockPanels, RamStripStaysLowWithTwoBlocks) {
-    const ConfigSetup twoBlocks{
-        .ramMb = 1, .cacheKb = 16, .blockBytes = 8192, .mode = WorkMode::GivenSequence, .iterations = 1};
-    runWith(twoBlocks, {0, 8192, 16384, 0, 0, 0, 0, 0, 0, 0});
-    ASSERT_EQ(cacheConfig.cacheBlockCount, 2);
-    canvas.paint();
-    const int left = columnLeft(0);
-    EXPECT_TRUE(isInk(canvas.pixel(left + 3, rowTop(2) - 1)));
-    EXPECT_FALSE(canvas.any(RECT{0, rowTop(2), 904, 408}, isInk));
-    EXPECT_TRUE(isInk(canvas.pixel(left + 3, ramTop)));
-    EXPECT_TRUE(isInk(canvas.pixel(left + 3, ramTop + cellH - 1)));
-}
-
 // Column 0 of the individual mode holds the bookkeeping as text, with no outline, fill or RAM cell.
 TEST_F(BlockPanels, IndividualModeShowsBookkeepingBesideOneCacheColumn) {
     for (MappingMethod method : {MappingMethod::Direct, MappingMethod::Associative}) {

@@ -258,11 +258,16 @@ TEST_F(MainScene, GivenSequenceShowsPanelsOnlyWhenRunOnce) {
 
 // Every paint recomputes the miss-rate series from the outcomes, and only that.
 TEST_F(MainScene, RecordingRecomputesTheMissRateAndLeavesTheIterationCount) {
-    runGivenChart(3);
-    simulationState.missRate.fill(0.25);
+    for (int iterations : {2, 3, 10}) {
+        runGivenChart(iterations);
+        simulationState.missRate.fill(0.25);
+        recorded();
+        EXPECT_DOUBLE_EQ(simulationState.missRate[2], 1.0 / 3.0);
+        EXPECT_EQ(cacheConfig.iterationCount, iterations);
+    }
+    runRandomChart(37);
     recorded();
-    EXPECT_DOUBLE_EQ(simulationState.missRate[2], 1.0 / 3.0);
-    EXPECT_EQ(cacheConfig.iterationCount, 3);
+    EXPECT_EQ(cacheConfig.iterationCount, 37);
 }
 
 // The panels follow the client size; the client's width bounds the titles.

@@ -80,17 +80,6 @@ TEST_F(MissChart, GivenSequenceRepeatedThreeTimesPlotsThirtyAccesses) {
     expectPointsOf(30);
 }
 
-TEST_F(MissChart, PaintingLeavesTheIterationCountAsItWas) {
-    for (int iterations : {2, 3, 10}) {
-        runGivenChart(iterations);
-        canvas.paint();
-        EXPECT_EQ(cacheConfig.iterationCount, iterations);
-    }
-    runRandomChart(37);
-    canvas.paint();
-    EXPECT_EQ(cacheConfig.iterationCount, 37);
-}
-
 // The axes: x = 70 from the chart's top down, y = 430 from the axis to 869; neither is covered by the grid.
 TEST_F(MissChart, AxesRunAlongTheLeftAndBottomOfThePlot) {
     runRandomChart(100);
