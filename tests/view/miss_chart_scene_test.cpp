@@ -122,6 +122,19 @@ TEST_F(MissChartScene, GivenSequenceRepeatedThreeTimesPlotsThirtyAccesses) {
     EXPECT_EQ(texts[24].text, "30");
 }
 
+// The product 400 x rate is a double before it is truncated: 400 x 0.6 and 400 x 0.3 are 240 and 120 exactly
+// in double arithmetic, though a wider intermediate, as the x87's, gives 239.99... and 119.99... and draws
+// those points a pixel lower. Every build must draw them where a double puts them.
+TEST_F(MissChartScene, RatePointsTruncateTheDoubleProduct) {
+    const ConfigSetup direct{.mode = WorkMode::GivenSequence, .iterations = 2};
+    runWith(direct, {0, 1024, 2048, 0, 0, 1024, 2048, 0, 0, 0}); // three misses, then hits
+    const PolylineCmd rate = lines()[3];
+    ASSERT_EQ(simulationState.missRate[4], 0.6);
+    ASSERT_EQ(simulationState.missRate[9], 0.3);
+    EXPECT_EQ(rate.points[4], (ScenePoint{230, 190}));
+    EXPECT_EQ(rate.points[9], (ScenePoint{430, 310}));
+}
+
 // The chart does not follow the client; only the label font does.
 TEST_F(MissChartScene, KeepsItsPlaceWhateverTheClient) {
     runRandomChart(100);
