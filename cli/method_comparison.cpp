@@ -6,6 +6,7 @@
 #include "config/dialog_buttons.h"
 #include "engine/miss_rate.h"
 #include "engine/simulation_state.h"
+#include "report/printed_text.h"
 #include "report/status_report.h"
 
 #include <string>
@@ -38,15 +39,9 @@ struct CombinationOutcome {
 
 // The report's first error on one line: its line breaks and trailing blanks folded into single spaces.
 std::string firstErrorMessage() {
-    std::FILE* text = std::tmpfile();
-    if (text == nullptr) {
-        return {};
-    }
-    printFirstConfigurationError(text);
-    std::rewind(text);
     std::string message;
     bool blankBefore = false;
-    for (int c = std::fgetc(text); c != EOF; c = std::fgetc(text)) {
+    for (const char c : printedText(printFirstConfigurationError)) {
         if (c == ' ' || c == '\n') {
             blankBefore = true;
             continue;
@@ -55,9 +50,8 @@ std::string firstErrorMessage() {
             message += ' ';
         }
         blankBefore = false;
-        message += static_cast<char>(c);
+        message += c;
     }
-    std::fclose(text);
     return message;
 }
 
