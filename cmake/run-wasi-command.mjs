@@ -11,7 +11,7 @@ if (modulePath === undefined) {
     process.exit(64);
 }
 
-const wasi = new WASI({version : 'preview1', args : [ basename(modulePath, '.wasm'), ...moduleArguments ]});
+const wasi = new WASI({version: 'preview1', args: [basename(modulePath, '.wasm'), ...moduleArguments]});
 try {
     const module = await WebAssembly.compile(await readFile(modulePath));
     const instance = await WebAssembly.instantiate(module, wasi.getImportObject());
