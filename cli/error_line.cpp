@@ -1,19 +1,12 @@
 #include "cli/error_line.h"
 
+#include "report/printed_text.h"
 #include "report/status_report.h"
 
-#include <cstdio>
-
 std::string firstErrorMessage() {
-    std::FILE* text = std::tmpfile();
-    if (text == nullptr) {
-        return {};
-    }
-    printFirstConfigurationError(text);
-    std::rewind(text);
     std::string message;
     bool blankBefore = false;
-    for (int c = std::fgetc(text); c != EOF; c = std::fgetc(text)) {
+    for (const char c : printedText(printFirstConfigurationError)) {
         if (c == ' ' || c == '\n') {
             blankBefore = true;
             continue;
@@ -22,8 +15,7 @@ std::string firstErrorMessage() {
             message += ' ';
         }
         blankBefore = false;
-        message += static_cast<char>(c);
+        message += c;
     }
-    std::fclose(text);
     return message;
 }

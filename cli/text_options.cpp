@@ -255,7 +255,8 @@ bool checkOutputChoice(CommandBuilder& builder) {
     if (command.comparisonCsv && !command.compareMethods) {
         return builder.fail("--csv writes the tables of --compare and needs it");
     }
-    if (command.compareMethods && std::ranges::any_of(command.segments, selectsIndividualMode)) {
+    if (command.compareMethods &&
+        std::any_of(command.segments.begin(), command.segments.end(), selectsIndividualMode)) {
         return builder.fail("--compare compares sequence runs: \"" +
                             narrowText(workModeTexts[slot(toInt(WorkMode::Individual))]) +
                             "\" is selected for a run");

@@ -4,6 +4,7 @@
 #include "config/choice_names.h"
 #include "config/dialog_buttons.h"
 #include "config/dialog_controls.h"
+#include "config/field_text.h"
 #include "resources/resource_ids.h"
 #include "windows/dialog_command.h"
 #include "windows/shell_state.h"
@@ -106,7 +107,7 @@ std::string fieldText(HWND dialog, int id) {
     text.resize(static_cast<std::size_t>(std::max(copied, 0)));
     std::string narrow;
     for (const wchar_t c : text) {
-        narrow.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+        narrow.push_back(fieldCharacter(static_cast<std::uint32_t>(c)));
     }
     return narrow;
 }

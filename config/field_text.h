@@ -12,3 +12,10 @@ struct FieldNumber {
 };
 
 FieldNumber readFieldNumber(std::string_view text);
+
+// The character a field's text holds for one UTF-16 code unit typed into it: ASCII as it is, anything else
+// '?'. The fields take digits; any other character a platform lets through only has to read as one that is
+// not a digit, the same in every front-end that reads what a user typed.
+constexpr char fieldCharacter(std::uint32_t codeUnit) {
+    return codeUnit < 0x80 ? static_cast<char>(codeUnit) : '?';
+}

@@ -6,8 +6,7 @@
 #include "engine/simulation_state.h"
 #include "report/status_report.h"
 
-#include <cstdio>
-#include <stdexcept>
+#include <gtest/gtest.h>
 
 void startFromStartup(std::uint64_t seed) {
     cacheConfig = CacheConfig{};
@@ -46,22 +45,10 @@ void runWith(const ConfigSetup& setup, std::initializer_list<std::uint32_t> addr
     }
     pressSetareMod(fields);
     if (cacheConfig.configErrors != 0) {
-        throw std::logic_error("test configuration does not validate: " +
-                               std::to_string(cacheConfig.configErrors));
+        ADD_FAILURE() << "test configuration does not validate: " << cacheConfig.configErrors;
+        return;
     }
     pressStartSimulation();
-}
-
-std::string printedText(const std::function<void(std::FILE* out)>& print) {
-    std::FILE* file = std::tmpfile();
-    print(file);
-    std::rewind(file);
-    std::string text;
-    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
-        text.push_back(static_cast<char>(c));
-    }
-    std::fclose(file);
-    return text;
 }
 
 std::string reportText() {

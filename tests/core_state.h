@@ -2,10 +2,9 @@
 
 #include "config/cache_config.h"
 #include "config/dialog_fields.h"
+#include "report/printed_text.h" // printedText, which the tests read every printer with
 
 #include <cstdint>
-#include <cstdio>
-#include <functional>
 #include <string>
 
 // Puts every process-wide record back into its start-up state, allocates the name buffers (empty) and
@@ -32,9 +31,6 @@ void applySetup(const ConfigSetup& setup);
 // "Setare mod" with the setup and the given addresses in fields 0.., then START SIMULARE; the configuration
 // must validate.
 void runWith(const ConfigSetup& setup, std::initializer_list<std::uint32_t> addresses);
-
-// What a printer writes to a FILE*.
-std::string printedText(const std::function<void(std::FILE* out)>& print);
 
 // What printStatusReport writes for the records as they are.
 std::string reportText();

@@ -7,6 +7,11 @@ windows_packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i68
                   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev googletest
                   wine wine32:i386 wine64 fonts-wine fonts-liberation
                   fonts-crosextra-carlito fontconfig xvfb xauth x11-utils file unzip)
+# The core, the text front-end and the page's module for WebAssembly (preset wasm): clang 14 for wasm32-wasi,
+# its C and C++ libraries, linker and archiver. Node (20 or later, for node:wasi and the browser tests) runs
+# the modules; Chromium and Python's http.server serve the browser tests.
+wasm_packages=(clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32 googletest nodejs)
+web_packages=(chromium python3)
 
 # Prints the packages of the arguments that are not installed.
 missing_packages() {
@@ -33,17 +38,20 @@ ensure_packages() {
     if [ "$needs_i386" -eq 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
         add_arch="dpkg --add-architecture i386 && "
     fi
-    local install="apt-get install -y --no-install-recommends ${missing[*]}"
+    # Another process may hold apt's lock for a while: wait for it rather than fail.
+    local apt="apt-get -o DPkg::Lock::Timeout=900"
+    local install="$apt install -y --no-install-recommends ${missing[*]}"
 
     if [ "$(id -u)" -ne 0 ]; then
-        fail "missing packages. Run as root: ${add_arch}apt-get update && $install"
+        fail "missing packages. Run as root: ${add_arch}$apt update && $install"
     fi
     echo "Installing: ${missing[*]}"
     if [ -n "$add_arch" ]; then
         run_step "add the i386 architecture" apt-architecture dpkg --add-architecture i386
     fi
     export DEBIAN_FRONTEND=noninteractive
-    run_step "apt-get update" apt-update apt-get update
+    # shellcheck disable=SC2086 # the options are meant to split
+    run_step "apt-get update" apt-update $apt update
     # shellcheck disable=SC2086 # the package list is meant to split
     run_step "install ${missing[*]}" apt-install $install
 }

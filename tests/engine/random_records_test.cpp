@@ -93,7 +93,8 @@ void expectCoherentRun() {
 TEST(RandomRecords, ValidationEngineAndReportHoldForAnyRecord) {
     startFromStartup(7);
     RandomRecords random(20261208);
-    std::FILE* sink = std::tmpfile();
+    TextStream stream = openTextStream();
+    std::FILE* sink = stream.file;
     ASSERT_NE(sink, nullptr);
     int valid = 0;
     for (int round = 0; round < 60000; ++round) {
@@ -113,7 +114,7 @@ TEST(RandomRecords, ValidationEngineAndReportHoldForAnyRecord) {
         }
         std::rewind(sink);
     }
-    std::fclose(sink);
+    closeTextStream(stream);
     EXPECT_GT(valid, 500) << "too few valid configurations to exercise the engine";
 }
 

@@ -210,8 +210,9 @@ TEST_F(SimulationDriver, EachSequenceLiesInOneQuarterOfTheAddressSpace) {
         drawRandomSequence(20);
         const auto& sequence = simulationState.randomSequence;
         for (std::size_t k = 0; k < 4; ++k) {
-            const auto [low, end] = quarters[k];
-            if (std::all_of(sequence.begin(), sequence.end(), [&](auto a) { return a >= low && a < end; })) {
+            const std::pair<std::uint32_t, std::uint32_t> quarter = quarters[k];
+            if (std::all_of(sequence.begin(), sequence.end(),
+                            [&](auto a) { return a >= quarter.first && a < quarter.second; })) {
                 ++seen[k];
             }
         }

@@ -1,0 +1,251 @@
+// The simulator's core for the page: the WebAssembly module built from the same C++ as the Windows program
+// and the text front-end (web/page_entry.cpp), the few WASI imports it needs, and wrappers over its exports.
+// A plain ES module that runs in a browser and under Node 20. Every rule stays in the module: this file only
+// carries texts in and bytes out.
+
+const wasiModuleName = 'wasi_snapshot_preview1';
+const errno = {
+    success: 0,
+    badf: 8,
+    io: 29,
+    spipe: 70
+};
+const stdoutFd = 1;
+const stderrFd = 2;
+const characterDeviceFiletype = 2;
+const maxRandomChunk = 65536; // the most crypto.getRandomValues fills at once
+
+const utf8 = new TextDecoder('utf-8');
+
+function oneLine(error) {
+    const text = error instanceof Error ? `${error.name}: ${error.message}` : String(error);
+    return text.replace(/\s+/g, ' ').trim();
+}
+
+// What every call raises once the module has trapped or an import failed inside it: its state can no longer
+// be trusted, and only reload() gives a working core again. The message is one line.
+export class CoreTrap extends Error {
+    constructor(cause) {
+        super(`the simulator's core stopped (${oneLine(cause)}); reload to start again`);
+        this.name = 'CoreTrap';
+    }
+}
+
+// The compiled module, from a URL or Request (fetched, and compiled while it streams when served as
+// application/wasm), a Response, the module's bytes, or an already compiled WebAssembly.Module.
+export async function compileCore(source) {
+    if (source instanceof WebAssembly.Module) {
+        return source;
+    }
+    if (source instanceof ArrayBuffer || ArrayBuffer.isView(source)) {
+        return WebAssembly.compile(source);
+    }
+    const response = source instanceof Response ? source : await fetch(source);
+    if (!response.ok) {
+        throw new Error(
+            `the simulator's module could not be loaded from ${response.url}: HTTP ${response.status}`);
+    }
+    if (response.headers.get('Content-Type') === 'application/wasm') {
+        return WebAssembly.compileStreaming(response);
+    }
+    return WebAssembly.compile(await response.arrayBuffer());
+}
+
+function writeToConsole(fd, bytes) { (fd === stderrFd ? console.error : console.log)(utf8.decode(bytes)); }
+
+// The WASI functions the module imports, over the memory memoryOf() gives. Standard output and error go to
+// onOutput; no file exists. An import never throws into the module: a failing random source or output answers
+// EIO (the module treats a failing random source as fatal).
+export function wasiImports(memoryOf, {randomValues, onOutput}) {
+    return {
+        fd_write(fd, iovs, iovCount, writtenPointer) {
+            if (fd !== stdoutFd && fd !== stderrFd) {
+                return errno.badf;
+            }
+            const view = new DataView(memoryOf().buffer);
+            let written = 0;
+            try {
+                for (let i = 0; i < iovCount; ++i) {
+                    const base = view.getUint32(iovs + 8 * i, true);
+                    const length = view.getUint32(iovs + 8 * i + 4, true);
+                    onOutput(fd, new Uint8Array(memoryOf().buffer, base, length).slice());
+                    written += length;
+                }
+            } catch {
+                return errno.io;
+            }
+            view.setUint32(writtenPointer, written, true);
+            return errno.success;
+        },
+        fd_seek() { return errno.spipe; },
+        fd_close() { return errno.success; },
+        fd_fdstat_get(fd, statPointer) {
+            if (fd < 0 || fd > stderrFd) {
+                return errno.badf;
+            }
+            const view = new DataView(memoryOf().buffer);
+            view.setUint8(statPointer, characterDeviceFiletype);
+            view.setUint16(statPointer + 2, 0, true);                       // flags
+            view.setBigUint64(statPointer + 8, 0xffffffffffffffffn, true);  // rights
+            view.setBigUint64(statPointer + 16, 0xffffffffffffffffn, true); // inherited rights
+            return errno.success;
+        },
+        random_get(pointer, length) {
+            try {
+                for (let done = 0; done < length; done += maxRandomChunk) {
+                    const chunk = Math.min(maxRandomChunk, length - done);
+                    randomValues(new Uint8Array(memoryOf().buffer, pointer + done, chunk));
+                }
+                return errno.success;
+            } catch {
+                return errno.io;
+            }
+        },
+    };
+}
+
+// The names of the module's imports that wasiImports does not provide.
+function missingImports(module) {
+    const provided = wasiImports(() => null, {});
+    return WebAssembly.Module.imports(module)
+        .filter((entry) => entry.module !== wasiModuleName || !(entry.name in provided))
+        .map((entry) => `${entry.module}.${entry.name}`);
+}
+
+// One running module: the dialog's fields and buttons in, the console's text out. Calls are synchronous;
+// reload() makes a fresh module, in its start-up state.
+class Core {
+    #module;
+    #options;
+    #exports = null;
+    #trap = null;
+    #inputs = null;
+
+    constructor(module, options) {
+        const missing = missingImports(module);
+        if (missing.length > 0) {
+            throw new Error(`the simulator's module needs imports this page lacks: ${missing.join(', ')}`);
+        }
+        this.#module = module;
+        this.#options = options;
+    }
+
+    async reload() {
+        let memory = null;
+        const imports = {[wasiModuleName]: wasiImports(() => memory, this.#options)};
+        const instance = await WebAssembly.instantiate(this.#module, imports);
+        memory = instance.exports.memory;
+        this.#exports = instance.exports;
+        this.#trap = null;
+        this.#call('_initialize');
+        this.#inputs = JSON.parse(utf8.decode(this.#output(this.#call('describeInputs'))));
+    }
+
+    // The trap that stopped the module, or null.
+    get trap() { return this.#trap; }
+
+    // The module's fields and lists: { fields: ['ram', ..., 'address0', ...], lists: [{ name, items }] }.
+    get inputs() { return this.#inputs; }
+
+    // Types texts into fields and selects list items, as a user does in the dialog: ram, cache, block, sets
+    // and iterations take texts, addresses an array of texts for address fields 0, 1, ... (or address0,
+    // address1,
+    // ... one text each), and mapping, policy and mode an item's index in the list's items (-1: no
+    // selection). Fields not named keep their text.
+    setFields(fields) {
+        for (const [name, value] of Object.entries(fields)) {
+            if (name === 'addresses') {
+                this.#typeAddresses(value);
+            } else if (this.#inputs.fields.includes(name)) {
+                this.#typeField(name, value);
+            } else {
+                this.#selectItem(name, value);
+            }
+        }
+    }
+
+    // "Setare mod"; true when the configuration is valid.
+    pressSetareMod() { return this.#call('pressSetareMod') === 1; }
+
+    // START SIMULARE; false, and nothing done, while the dialog would keep it disabled.
+    pressStartSimulation() { return this.#call('pressStartSimulation') === 1; }
+
+    // "Reinit. secv.aleatoare"
+    pressRegenerateSequence() { this.#call('pressRegenerateSequence'); }
+
+    // The dialog's Exit: a dialog opened afterwards starts with "0" in every field and no selection.
+    pressExit() { this.#call('pressExit'); }
+
+    // A reproducible random sequence from now on, as the text front-end's --seed; a number or a BigInt.
+    seedRandom(seed) { this.#call('seedRandom', BigInt.asUintN(64, BigInt(seed))); }
+
+    // The console's text for the records as they are now, as the bytes the report prints.
+    reportBytes() { return this.#output(this.#call('writeStatusReport')); }
+
+    reportText() { return utf8.decode(this.reportBytes()); }
+
+    #typeAddresses(texts) {
+        if (!Array.isArray(texts)) {
+            throw new TypeError('addresses takes an array of texts');
+        }
+        const addressFields = this.#inputs.fields.filter((name) => name.startsWith('address'));
+        if (texts.length > addressFields.length) {
+            throw new RangeError(
+                `the dialog has ${addressFields.length} address fields, not ${texts.length}`);
+        }
+        texts.forEach((text, i) => this.#typeField(addressFields[i], text));
+    }
+
+    #typeField(name, value) {
+        const text = String(value);
+        const pointer = this.#call('inputBuffer', text.length);
+        if (pointer === 0) {
+            throw new RangeError(`the text for ${name} is too long (${text.length} characters)`);
+        }
+        const units = new Uint16Array(this.#exports.memory.buffer, pointer, text.length);
+        for (let i = 0; i < text.length; ++i) {
+            units[i] = text.charCodeAt(i);
+        }
+        this.#call('setFieldText', this.#inputs.fields.indexOf(name), text.length);
+    }
+
+    #selectItem(name, item) {
+        const list = this.#inputs.lists.findIndex((entry) => entry.name === name);
+        if (list < 0) {
+            throw new TypeError(`the dialog has no field or list "${name}"`);
+        }
+        if (!Number.isInteger(item) || this.#call('selectListItem', list, item) !== 1) {
+            throw new RangeError(`the list ${name} has no item ${item}`);
+        }
+    }
+
+    // A copy of the first length bytes of the module's output buffer.
+    #output(length) {
+        const pointer = this.#call('outputPointer');
+        return new Uint8Array(this.#exports.memory.buffer, pointer, length).slice();
+    }
+
+    #call(name, ...args) {
+        if (this.#trap !== null) {
+            throw this.#trap;
+        }
+        try {
+            return this.#exports[name](...args);
+        } catch (error) {
+            this.#trap = new CoreTrap(error);
+            throw this.#trap;
+        }
+    }
+}
+
+// A running core. options.randomValues fills a Uint8Array with secure random bytes (by default
+// crypto.getRandomValues); options.onOutput(fd, bytes) receives what the module writes to its standard
+// streams (by default the console).
+export async function loadCore(source, options = {}) {
+    const core = new Core(await compileCore(source), {
+        randomValues: options.randomValues ?? ((bytes) => crypto.getRandomValues(bytes)),
+        onOutput: options.onOutput ?? writeToConsole,
+    });
+    await core.reload();
+    return core;
+}
