@@ -17,3 +17,10 @@ option(TARVEL_REPRODUCIBLE "Map source paths out of the binaries" OFF)
 if(TARVEL_REPRODUCIBLE)
     add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)
 endif()
+
+# Doubles in SSE2 registers on 32-bit x86, rounded to 64 bits at every operation as on x86_64 and in WebAssembly,
+# instead of the x87's 80-bit intermediates: otherwise a chart point such as 400 x 0.3 truncates to 119 instead
+# of the 120 its double product gives, and the 32-bit program draws it a pixel lower than every other build.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    add_compile_options(-msse2 -mfpmath=sse)
+endif()

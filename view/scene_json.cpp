@@ -4,13 +4,6 @@
 
 namespace {
 
-void appendNumber(std::string& out, const char* name, int value) {
-    out += '"';
-    out += name;
-    out += "\":";
-    out += std::to_string(value);
-}
-
 void appendString(std::string& out, const std::string& text) {
     out += '"';
     for (const char c : text) {
@@ -31,90 +24,102 @@ void appendString(std::string& out, const std::string& text) {
     out += '"';
 }
 
-void appendField(std::string& out, const char* name, const std::string& text) {
-    out += '"';
-    out += name;
-    out += "\":";
-    appendString(out, text);
-}
-
-void appendBool(std::string& out, const char* name, bool value) {
-    out += '"';
-    out += name;
-    out += value ? "\":true" : "\":false";
-}
-
 // COLORREF's 0x00BBGGRR as "#rrggbb".
-void appendColor(std::string& out, const char* name, SceneColor color) {
+std::string colorText(SceneColor color) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", color & 0xffu, color >> 8 & 0xffu, color >> 16 & 0xffu);
-    appendField(out, name, text);
+    return text;
 }
 
-void appendRect(std::string& out, const char* name, const SceneRect& rect) {
-    out += '"';
-    out += name;
-    out += "\":{";
-    appendNumber(out, "left", rect.left);
-    out += ',';
-    appendNumber(out, "top", rect.top);
-    out += ',';
-    appendNumber(out, "right", rect.right);
-    out += ',';
-    appendNumber(out, "bottom", rect.bottom);
-    out += '}';
+// Writes one JSON object field by field, the commas between them included; the object closes when the writer
+// goes.
+class JsonObject {
+  public:
+    explicit JsonObject(std::string& out) : out_(out) { out_ += '{'; }
+    ~JsonObject() { out_ += '}'; }
+    JsonObject(const JsonObject&) = delete;
+    JsonObject& operator=(const JsonObject&) = delete;
+
+    JsonObject& number(const char* name, int value) {
+        key(name) += std::to_string(value);
+        return *this;
+    }
+    JsonObject& text(const char* name, const std::string& value) {
+        appendString(key(name), value);
+        return *this;
+    }
+    JsonObject& boolean(const char* name, bool value) {
+        key(name) += value ? "true" : "false";
+        return *this;
+    }
+    JsonObject& color(const char* name, SceneColor value) { return text(name, colorText(value)); }
+
+    // A nested value written by write(out), which starts after the field's name.
+    template <typename Write> JsonObject& value(const char* name, Write write) {
+        write(key(name));
+        return *this;
+    }
+
+  private:
+    std::string& key(const char* name) {
+        out_ += first_ ? "\"" : ",\"";
+        first_ = false;
+        out_ += name;
+        out_ += "\":";
+        return out_;
+    }
+
+    std::string& out_;
+    bool first_ = true;
+};
+
+void appendRect(std::string& out, const SceneRect& rect) {
+    JsonObject(out)
+        .number("left", rect.left)
+        .number("top", rect.top)
+        .number("right", rect.right)
+        .number("bottom", rect.bottom);
 }
 
 void appendPoint(std::string& out, const ScenePoint& point) {
-    out += '{';
-    appendNumber(out, "x", point.x);
-    out += ',';
-    appendNumber(out, "y", point.y);
-    out += '}';
+    JsonObject(out).number("x", point.x).number("y", point.y);
 }
 
 void appendPen(std::string& out, const ScenePen& pen) {
-    out += "\"pen\":{";
-    appendField(out, "style", pen.style == PenStyle::Dotted ? "dotted" : "solid");
-    out += ',';
-    appendNumber(out, "width", pen.width);
-    out += ',';
-    appendColor(out, "color", pen.color);
-    out += '}';
+    JsonObject(out)
+        .text("style", pen.style == PenStyle::Dotted ? "dotted" : "solid")
+        .number("width", pen.width)
+        .color("color", pen.color);
 }
 
 void appendFill(std::string& out, const SceneFill& fill) {
-    out += "\"fill\":{";
-    appendBool(out, "hollow", fill.hollow);
-    out += ',';
-    appendColor(out, "color", fill.color);
-    out += '}';
+    JsonObject(out).boolean("hollow", fill.hollow).color("color", fill.color);
 }
 
 void appendFont(std::string& out, const SceneFont& font) {
-    out += "\"font\":{";
-    appendField(out, "face", font.face);
-    out += ',';
-    appendNumber(out, "height", font.height);
-    out += ',';
-    appendNumber(out, "width", font.width);
-    out += ',';
-    appendNumber(out, "weight", font.weight);
-    out += '}';
+    JsonObject(out)
+        .text("face", font.face)
+        .number("height", font.height)
+        .number("width", font.width)
+        .number("weight", font.weight);
 }
 
 void appendFormat(std::string& out, const TextFormat& format) {
-    out += "\"format\":{";
-    appendField(out, "align", format.align == TextAlign::Centre ? "centre" : "left");
-    out += ',';
-    appendBool(out, "verticallyCentred", format.verticallyCentred);
-    out += ',';
-    appendBool(out, "singleLine", format.singleLine);
-    out += ',';
-    appendBool(out, "clipped", format.clipped);
-    out += ',';
-    appendBool(out, "expandsTabs", format.expandsTabs);
-    out += '}';
+    JsonObject(out)
+        .text("align", format.align == TextAlign::Centre ? "centre" : "left")
+        .boolean("verticallyCentred", format.verticallyCentred)
+        .boolean("singleLine", format.singleLine)
+        .boolean("clipped", format.clipped)
+        .boolean("expandsTabs", format.expandsTabs);
+}
+
+void appendPoints(std::string& out, const std::vector<ScenePoint>& points) {
+    out += '[';
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        out += i == 0 ? "" : ",";
+        appendPoint(out, points[i]);
+    }
+    out += ']';
 }
 
 const char* pictureName(ScenePicture picture) {
@@ -136,60 +141,45 @@ struct JsonLine {
     std::string& out;
 
     void operator()(const RectangleCmd& command) const {
-        out += "{\"command\":\"rectangle\",";
-        appendRect(out, "rect", command.rect);
-        out += ',';
-        appendPen(out, command.pen);
-        out += ',';
-        appendFill(out, command.fill);
-        out += '}';
+        JsonObject(out)
+            .text("command", "rectangle")
+            .value("rect", [&](std::string& o) { appendRect(o, command.rect); })
+            .value("pen", [&](std::string& o) { appendPen(o, command.pen); })
+            .value("fill", [&](std::string& o) { appendFill(o, command.fill); });
     }
 
     void operator()(const PolylineCmd& command) const {
-        out += "{\"command\":\"polyline\",\"points\":[";
-        for (std::size_t i = 0; i < command.points.size(); ++i) {
-            out += i == 0 ? "" : ",";
-            appendPoint(out, command.points[i]);
-        }
-        out += "],";
-        appendPen(out, command.pen);
-        out += '}';
+        JsonObject(out)
+            .text("command", "polyline")
+            .value("points", [&](std::string& o) { appendPoints(o, command.points); })
+            .value("pen", [&](std::string& o) { appendPen(o, command.pen); });
     }
 
     void operator()(const TextCmd& command) const {
-        out += "{\"command\":\"text\",";
-        appendField(out, "text", command.text);
-        out += ',';
-        appendRect(out, "rect", command.rect);
-        out += ',';
-        appendFont(out, command.font);
-        out += ',';
-        appendFormat(out, command.format);
-        out += ',';
-        appendColor(out, "color", command.color);
-        out += ',';
-        appendColor(out, "background", command.background);
-        out += '}';
+        JsonObject(out)
+            .text("command", "text")
+            .text("text", command.text)
+            .value("rect", [&](std::string& o) { appendRect(o, command.rect); })
+            .value("font", [&](std::string& o) { appendFont(o, command.font); })
+            .value("format", [&](std::string& o) { appendFormat(o, command.format); })
+            .color("color", command.color)
+            .color("background", command.background);
     }
 
     void operator()(const PictureCmd& command) const {
-        out += "{\"command\":\"picture\",";
-        appendField(out, "picture", pictureName(command.picture));
-        out += ",\"corner\":";
-        appendPoint(out, command.corner);
-        out += '}';
+        JsonObject(out)
+            .text("command", "picture")
+            .text("picture", pictureName(command.picture))
+            .value("corner", [&](std::string& o) { appendPoint(o, command.corner); });
     }
 
     void operator()(const GridCmd& command) const {
-        out += "{\"command\":\"grid\",";
-        appendRect(out, "area", command.area);
-        out += ',';
-        appendNumber(out, "cellSize", command.cellSize);
-        out += ',';
-        appendPen(out, command.pen);
-        out += ',';
-        appendFill(out, command.fill);
-        out += '}';
+        JsonObject(out)
+            .text("command", "grid")
+            .value("area", [&](std::string& o) { appendRect(o, command.area); })
+            .number("cellSize", command.cellSize)
+            .value("pen", [&](std::string& o) { appendPen(o, command.pen); })
+            .value("fill", [&](std::string& o) { appendFill(o, command.fill); });
     }
 };
 
@@ -197,6 +187,7 @@ struct JsonLine {
 
 std::string sceneJsonLines(const Scene& scene) {
     std::string out;
+    out.reserve(scene.size() * 160); // a text command takes about 300 bytes, a rectangle 150
     for (const SceneCommand& command : scene) {
         std::visit(JsonLine{out}, command);
         out += '\n';
