@@ -1,11 +1,12 @@
-// The README's worked examples: the arguments of every tarvel_cache_text command in its sh blocks, with the
-// options that replace the report (--steps, --compare, --csv) left out, since the page shows the report.
+// The README's worked examples: the arguments of every tarvel_cache_text command in its sh blocks, up to a
+// pipe, with the options that replace the report (--steps, --compare, --csv, --scene) left out, since the
+// page shows the report.
 import {readFile} from 'node:fs/promises';
 
 import {repositoryRoot} from './build_outputs.mjs';
 
 const command = 'build/native/tarvel_cache_text';
-const reportReplacing = new Set(['--steps', '--compare', '--csv']);
+const reportReplacing = new Set(['--steps', '--compare', '--csv', '--scene']);
 
 // The words of a shell line that quotes with double quotes only, as the README's commands do.
 function shellWords(line) {
@@ -18,8 +19,8 @@ export async function readmeExamples() {
     for (const block of readme.matchAll(/```sh\n([\s\S]*?)```/g)) {
         const lines = block[1].replace(/\\\n/g, ' ').split('\n');
         for (const line of lines.filter((text) => text.startsWith(`${command} `))) {
-            examples.push(
-                shellWords(line.slice(command.length)).filter((word) => !reportReplacing.has(word)));
+            const [commandLine] = line.slice(command.length).split('|');
+            examples.push(shellWords(commandLine).filter((word) => !reportReplacing.has(word)));
         }
     }
     return examples;
