@@ -162,7 +162,8 @@ class Core {
     get inputs() { return this.#inputs; }
 
     // Where the program's windows stand: { mainWindow: { x, y, width, height, client: { width, height } },
-    // configurationDialog: { x, y }, helpDialog: { x, y }, console: { x, y, width } }, in screen pixels.
+    // configurationDialog: { x, y }, helpDialog: { x, y }, console: { x, y, width, height } }, in screen
+    // pixels, the console at its tallest.
     get windows() { return this.#windows; }
 
     // Configuration > Input: true when it created a new dialog ("0" in every field, no selection), false when

@@ -113,8 +113,7 @@ std::string windowPlacesJson() {
     appendPlace(json, "helpDialog", helpDialogPlace);
     json += "},";
     appendPlace(json, "console", {consoleLeft, consoleTop});
-    json += ',';
-    appendJsonField(json, "width", consoleWidth);
+    appendSize(json, consoleWidth, fullReportConsoleHeight); // at its tallest
     return json + "}}";
 }
 

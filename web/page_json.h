@@ -10,7 +10,8 @@ std::string inputDescriptionJson();
 
 // Where the program's windows stand, in screen pixels, and the main window's client size:
 // {"mainWindow":{"x":5,"y":5,"width":920,"height":525,"client":{"width":904,"height":466}},
-//  "configurationDialog":{"x":35,"y":535},"helpDialog":{"x":100,"y":75},"console":{"x":925,"y":5,"width":370}}
+//  "configurationDialog":{"x":35,"y":535},"helpDialog":{"x":100,"y":75},"console":{"x":925,"y":5,"width":370,"height":775}}
+// (the console at its tallest)
 std::string windowPlacesJson();
 
 // The texts of the dialog's fields, as the dialog reads them: {"ram":"0",...,"address9":"0"}.
