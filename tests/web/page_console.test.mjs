@@ -11,7 +11,6 @@ import {runTextFrontEnd} from './lib/native_text_front_end.mjs';
 import {openPage, PageUser, servePage, startBrowser} from './lib/page_session.mjs';
 import {randomCommand, randomSource} from './lib/random_commands.mjs';
 import {readmeExamples} from './lib/readme_examples.mjs';
-import {readCommand} from './lib/text_command.mjs';
 
 const randomCommandCount = Number(process.env.TARVEL_PAGE_RANDOM_COMMANDS ?? 300);
 const randomSeed = Number(process.env.TARVEL_RANDOM_SEED ?? 20240515);
@@ -73,50 +72,12 @@ function expectNativeConsoles(presses, seed) {
 test('the README examples, typed key by key, give the native report in the console', async () => {
     const user = await PageUser.on(session.page);
     const examples = await readmeExamples();
-    const items = await session.page.evaluate(() => globalThis.tarvelPageTestHooks.program.core.inputs.lists);
     let ran = 0;
     for (const args of examples) {
-        await user.menu('File', 'Exit');
-        await user.menu('Configuration', 'Input');
-        const command = readCommand(args, items);
-        const presses = [];
-        for (const segment of command.segments) {
-            const {fields} = segment;
-            for (const [list, index] of Object.entries(
-                     {mapping: fields.mapping, policy: fields.policy, mode: fields.mode})) {
-                if (index >= 0 && (await user.isEnabled(list))) {
-                    await user.choose(list, items.find((entry) => entry.name === list).items[index]);
-                }
-            }
-            for (const name of textFields) {
-                if (fields[name] !== '0' && (await user.isEnabled(name))) {
-                    await user.type(name, fields[name]);
-                }
-            }
-            for (const [i, text] of fields.addresses.entries()) {
-                if (text !== '0' && (await user.isEnabled(`address${i}`))) {
-                    await user.type(`address${i}`, text);
-                }
-            }
-            const contents =
-                await session.page.evaluate(async () => (await import('./page_user.mjs')).dialogContents());
-            await user.press('setareMod');
-            const valid = await user.isEnabled('startSimulation');
-            if (valid) {
-                await user.press('startSimulation');
-            }
-            const {shown: shownEnabled, record} = await user.enabledControls();
-            presses.push({
-                contents,
-                valid,
-                console: await user.consoleText(),
-                controlsAgree: JSON.stringify(shownEnabled) === JSON.stringify(record)
-            });
-            if (!valid) {
-                break;
-            }
-        }
-        expectNativeConsoles(presses, null);
+        const presses = await user.performCommand(args);
+        const {shown: shownEnabled, record} = await user.enabledControls();
+        const controlsAgree = JSON.stringify(shownEnabled) === JSON.stringify(record);
+        expectNativeConsoles(presses.map((press) => ({...press, controlsAgree})), null);
         ran += presses.at(-1).valid ? 1 : 0;
     }
     assert.ok(ran >= 3, `only ${ran} of the ${examples.length} README examples run`);

@@ -105,7 +105,7 @@ function singleFileHtml(html, css, bundle) {
         }
     }
     return html.replace('<link rel="stylesheet" href="page.css">', () => `<style>\n${css}</style>`)
-        .replace('<script type="module" src="main.js"></script>',
+        .replace(/<script type="module" src="main.js"[^>]*><\/script>/,
                  () => `<script type="module">\n${bundle}</script>`);
 }
 

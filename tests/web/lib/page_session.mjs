@@ -12,6 +12,7 @@ import {readResourceScript} from '../../../web/tools/resource_script.mjs';
 import {repositoryRoot, requireBuilt} from './build_outputs.mjs';
 import {launchChromium} from './chromium.mjs';
 import {serveFolder} from './static_server.mjs';
+import {readCommand} from './text_command.mjs';
 
 export const pageFolder = process.env.TARVEL_PAGE_FOLDER ?? `${repositoryRoot}build/wasm/web/page`;
 export const singlePagePath =
@@ -142,6 +143,61 @@ export class PageUser {
     }
 
     async isEnabled(name) { return this.control(name).isEnabled(); }
+
+    // What the dialog's controls hold: every text, and the selected items' texts (null for none).
+    async dialogContents() {
+        const names = Object.keys(this.#ids).filter((name) => this.#ids[name] >= 1000);
+        const contents = {};
+        for (const name of names) {
+            const control = this.control(name);
+            contents[name] =
+                (await control.evaluate((element) => element.tagName)) === 'SELECT'
+                    ? await control.evaluate((list) => list.selectedOptions[0]?.textContent ?? null)
+                    : await control.inputValue();
+        }
+        return contents;
+    }
+
+    // A command line of the text front-end, typed key by key into a new dialog: for every run the lists
+    // chosen (the mapping first, whose focus enables the policy list), then the texts
+    // that differ from what the fields show into those the choices enable, Setare mod and, when it validates,
+    // START SIMULARE. Returns, for each press, what the dialog held, whether it ran, and the console's text.
+    // Stops at a configuration that does not validate, as the text front-end does.
+    async performCommand(args) {
+        await this.menu('File', 'Exit');
+        await this.menu('Configuration', 'Input');
+        const lists =
+            await this.#page.evaluate(() => globalThis.tarvelPageTestHooks.program.core.inputs.lists);
+        const presses = [];
+        for (const {fields, runs} of readCommand(args, lists).segments) {
+            for (let run = 0; run < runs; ++run) {
+                for (const name of ['mapping', 'policy', 'mode']) {
+                    if (fields[name] >= 0 && (await this.isEnabled(name))) {
+                        await this.choose(name, lists.find((list) => list.name === name).items[fields[name]]);
+                    }
+                }
+                const texts = Object.entries(fields).filter(
+                    ([name]) => !['mapping', 'policy', 'mode', 'addresses'].includes(name));
+                texts.push(...fields.addresses.map((text, i) => [`address${i}`, text]));
+                for (const [name, text] of texts) {
+                    if ((await this.control(name).inputValue()) !== text && (await this.isEnabled(name))) {
+                        await this.type(name, text);
+                    }
+                }
+                const contents = await this.dialogContents();
+                await this.press('setareMod');
+                const valid = await this.isEnabled('startSimulation');
+                if (valid) {
+                    await this.press('startSimulation');
+                }
+                presses.push({contents, valid, console: await this.consoleText()});
+                if (!valid) {
+                    return presses;
+                }
+            }
+        }
+        return presses;
+    }
 
     // The controls the page shows enabled and those the core's record enables, by name.
     async enabledControls() {
