@@ -244,6 +244,27 @@ test('any text in any field gets the program\'s reading, and never a script erro
     assert.deepEqual(session.problems, []);
 });
 
+test('random sequences come from crypto.getRandomValues unless a test gives the page another source',
+     async () => {
+         const counted = await openPage(browser, `${server.url}index.html`, {
+             hooks: `const browserSource = crypto.getRandomValues.bind(crypto);
+                globalThis.randomCalls = 0;
+                crypto.getRandomValues = (bytes) => { ++globalThis.randomCalls; return browserSource(bytes); };`,
+         });
+         const randomUser = await PageUser.on(counted.page);
+         const run = [
+             '--ram', '1', '--cache', '16', '--block', '1024', '--mapping', 'asociativa', '--policy', 'LRU',
+             '--mode', 'secventa aleatoare', '--iterations', '100'
+         ];
+         const first = (await randomUser.performCommand(run)).at(-1).console;
+         assert.ok(await counted.page.evaluate(() => globalThis.randomCalls) > 0,
+                   'crypto.getRandomValues was called');
+         const second = (await randomUser.performCommand(run)).at(-1).console;
+         assert.notEqual(first, second, 'two random sequences differ');
+         assert.deepEqual(counted.problems, []);
+         await counted.page.close();
+     });
+
 test('a trap of the core is one clear line, and a reload recovers', async () => {
     const trapping = await openPage(browser, `${server.url}index.html`, {
         hooks: `globalThis.tarvelPageTestHooks.randomValues = (bytes) => {

@@ -31,6 +31,7 @@ try {
         hooks.program = program;
     }
     document.documentElement.dataset.state = 'ready';
+    performance.mark('tarvel-page-ready'); // the benchmark's end of loading
 } catch (error) {
     cannotStart(error);
     document.documentElement.dataset.state = 'failed';

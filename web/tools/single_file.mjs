@@ -1,7 +1,8 @@
 // The page's ES modules as one module script, for a page that must carry everything inside it (a page opened
 // from the disk may load no other file). Every module but the entry becomes a function scope that returns its
-// exports, in the order of their imports; the entry stays the module script itself, so that its top-level
-// await still works. Only the forms the page's modules use are understood, and any other is an error:
+// exports, in the order of their imports; the entry stays the module script itself, exports and all, so that
+// its top-level await still works. Only the forms the page's modules use are understood, and any other is an
+// error:
 //   import {a, b as c} from './x.js';        export function f / async function f / class C / const k
 const importPattern = /^import\s*\{([^}]*)\}\s*from\s*'\.\/([\w.]+)';[ \t]*$/gm;
 const exportPattern = /^export\s+(?:async\s+function|function|class|const|let)\s+([A-Za-z_$][\w$]*)/gm;
@@ -20,7 +21,7 @@ function parseModule(name, text) {
         throw new Error(`${name} imports or exports in a form the single page cannot carry`);
     }
     const exports = [...body.matchAll(exportPattern)].map((match) => match[1]);
-    return {name, imports, exports, body: body.replace(/^export\s+/gm, '')};
+    return {name, imports, exports, body, scopedBody: body.replace(/^export\s+/gm, '')};
 }
 
 const scopeName = (name) => `module_${name.replace(/\W/g, '_')}`;
@@ -59,7 +60,7 @@ export function bundleModules(modules, entry) {
             if (name === entry) {
                 return `${imports}${module.body}`;
             }
-            return `const ${scopeName(name)} = (() => {\n${imports}${module.body}\nreturn {${
+            return `const ${scopeName(name)} = (() => {\n${imports}${module.scopedBody}\nreturn {${
                 module.exports.join(', ')}};\n})();\n`;
         })
         .join('\n');
