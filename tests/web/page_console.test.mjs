@@ -8,28 +8,21 @@ import {after, before, test} from 'node:test';
 
 import {requireBuilt, textFrontEndPath} from './lib/build_outputs.mjs';
 import {runTextFrontEnd} from './lib/native_text_front_end.mjs';
-import {openPage, PageUser, servePage, startBrowser} from './lib/page_session.mjs';
+import {PageUser, startPageSession} from './lib/page_session.mjs';
 import {randomCommand, randomSource} from './lib/random_commands.mjs';
 import {readmeExamples} from './lib/readme_examples.mjs';
 
 const randomCommandCount = Number(process.env.TARVEL_PAGE_RANDOM_COMMANDS ?? 300);
 const randomSeed = Number(process.env.TARVEL_RANDOM_SEED ?? 20240515);
 
-let server;
-let browser;
 let session;
 
 before(async () => {
     await requireBuilt(textFrontEndPath, 'native');
-    server = await servePage();
-    browser = await startBrowser();
-    session = await openPage(browser, `${server.url}index.html`);
+    session = await startPageSession();
 });
 
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+after(async () => session?.stop());
 
 const textFields = ['ram', 'cache', 'block', 'sets', 'iterations'];
 const lists = ['mapping', 'policy', 'mode'];

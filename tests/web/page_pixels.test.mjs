@@ -8,24 +8,17 @@ import {after, before, test} from 'node:test';
 import {requireBuilt, textFrontEndPath} from './lib/build_outputs.mjs';
 import {runTextFrontEnd} from './lib/native_text_front_end.mjs';
 import {scenes} from './lib/page_scenes.mjs';
-import {openPage, servePage, startBrowser} from './lib/page_session.mjs';
+import {startPageSession} from './lib/page_session.mjs';
 import {colour, sceneSamples, textBand} from './lib/scene_pixels.mjs';
 
-let server;
-let browser;
 let session;
 
 before(async () => {
     await requireBuilt(textFrontEndPath, 'native');
-    server = await servePage();
-    browser = await startBrowser();
-    session = await openPage(browser, `${server.url}index.html`);
+    session = await startPageSession();
 });
 
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+after(async () => session?.stop());
 
 // The canvas after driving the page into the scene: { width, height, pixel(x, y) -> [r, g, b] }.
 async function canvasInScene(args) {

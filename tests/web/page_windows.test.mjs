@@ -6,24 +6,17 @@
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
-import {openPage, PageUser, servePage, startBrowser} from './lib/page_session.mjs';
+import {openPage, PageUser, startPageSession} from './lib/page_session.mjs';
 
-let server;
-let browser;
 let session;
 let user;
 
 before(async () => {
-    server = await servePage();
-    browser = await startBrowser();
-    session = await openPage(browser, `${server.url}index.html`);
+    session = await startPageSession();
     user = await PageUser.on(session.page);
 });
 
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+after(async () => session?.stop());
 
 const page = () => session.page;
 const addresses = Array.from({length: 10}, (_, i) => `address${i}`);
@@ -246,7 +239,7 @@ test('any text in any field gets the program\'s reading, and never a script erro
 
 test('random sequences come from crypto.getRandomValues unless a test gives the page another source',
      async () => {
-         const counted = await openPage(browser, `${server.url}index.html`, {
+         const counted = await openPage(session.browser, `${session.server.url}index.html`, {
              hooks: `const browserSource = crypto.getRandomValues.bind(crypto);
                 globalThis.randomCalls = 0;
                 crypto.getRandomValues = (bytes) => { ++globalThis.randomCalls; return browserSource(bytes); };`,
@@ -266,7 +259,7 @@ test('random sequences come from crypto.getRandomValues unless a test gives the 
      });
 
 test('a trap of the core is one clear line, and a reload recovers', async () => {
-    const trapping = await openPage(browser, `${server.url}index.html`, {
+    const trapping = await openPage(session.browser, `${session.server.url}index.html`, {
         hooks: `globalThis.tarvelPageTestHooks.randomValues = (bytes) => {
                     if (sessionStorage.getItem('entropy') !== 'back') throw new Error('no entropy');
                     crypto.getRandomValues(bytes);
@@ -342,7 +335,8 @@ test('every label shows its whole text beside its control, and the Help texts st
 });
 
 test('on a narrow screen the page scales to fit and nothing overflows', async () => {
-    const narrow = await openPage(browser, `${server.url}index.html`, {viewport: {width: 390, height: 844}});
+    const narrow = await openPage(session.browser, `${session.server.url}index.html`,
+                                  {viewport: {width: 390, height: 844}});
     const sizes = await narrow.page.evaluate(
         () => ({
             scrollWidth: document.documentElement.scrollWidth,

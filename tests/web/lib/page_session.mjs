@@ -82,6 +82,23 @@ export async function openPage(browser, url, {viewport = wideViewport, hooks = '
     return {page, problems, requests};
 }
 
+// The page served and open in a new headless Chromium for one test file, from before() to after():
+// { server, browser, page, problems, requests, stop() }.
+export async function startPageSession() {
+    const server = await servePage();
+    const browser = await startBrowser();
+    const session = await openPage(browser, `${server.url}index.html`);
+    return {
+        server,
+        browser,
+        ...session,
+        async stop() {
+            await browser.close();
+            await server.close();
+        },
+    };
+}
+
 // A user working the page with the mouse and the keyboard.
 export class PageUser {
     #page;
@@ -159,10 +176,10 @@ export class PageUser {
     }
 
     // A command line of the text front-end, typed key by key into a new dialog: for every run the lists
-    // chosen (the mapping first, whose focus enables the policy list), then the texts
-    // that differ from what the fields show into those the choices enable, Setare mod and, when it validates,
-    // START SIMULARE. Returns, for each press, what the dialog held, whether it ran, and the console's text.
-    // Stops at a configuration that does not validate, as the text front-end does.
+    // chosen (the mapping first, whose focus enables the policy list), then every text that differs from
+    // what its field shows, into the fields those choices enable, Setare mod and, when it validates, START
+    // SIMULARE. Returns, for each press, what the dialog held, whether it ran, and the console's text. Stops
+    // at a configuration that does not validate, as the text front-end does.
     async performCommand(args) {
         await this.menu('File', 'Exit');
         await this.menu('Configuration', 'Input');
