@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/menu_commands.h"
+#include "app/window_places.h"
 #include "config/choice_names.h"
 #include "resources/resource_ids.h"
 #include "view/main_view.h"
@@ -12,11 +13,6 @@ wchar_t windowTitle[shellTextChars] = {};
 wchar_t windowClassName[shellTextChars] = {};
 
 namespace {
-
-constexpr int mainWindowLeft = 5;
-constexpr int mainWindowTop = 5;
-constexpr int mainWindowWidth = 920;
-constexpr int mainWindowHeight = 525;
 
 void onDestroy(HWND) {
     PostQuitMessage(0);
@@ -69,7 +65,7 @@ bool createMainWindow(HINSTANCE instance, int showCommand) {
     const HWND window =
         CreateWindowExW(0, windowClassName, windowTitle, WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, 0,
                         mainWindowWidth, mainWindowHeight, nullptr, nullptr, instance, nullptr);
-    SetWindowPos(window, HWND_NOTOPMOST, mainWindowLeft, mainWindowTop, 0, 0, SWP_NOSIZE);
+    SetWindowPos(window, HWND_NOTOPMOST, mainWindowPlace.x, mainWindowPlace.y, 0, 0, SWP_NOSIZE);
     mainWindow = window;
     allocateNameBuffers();
     if (window == nullptr) {

@@ -1,6 +1,7 @@
 #include "app/menu_commands.h"
 
 #include "app/help_dialog.h"
+#include "app/window_places.h"
 #include "config/config_dialog.h"
 #include "report/console_window.h"
 #include "resources/resource_ids.h"
@@ -8,10 +9,7 @@
 
 namespace {
 
-constexpr POINT configDialogPlace{35, 535}; // just below the main window
-constexpr POINT helpDialogPlace{100, 75};
-
-void moveTo(HWND dialog, POINT place) {
+void moveTo(HWND dialog, WindowPlace place) {
     SetWindowPos(dialog, HWND_NOTOPMOST, place.x, place.y, 0, 0, SWP_NOSIZE);
 }
 

@@ -1,22 +1,18 @@
 #include "report/console_window.h"
 
-#include "windows/shell_state.h"
-#include "config/cache_config.h"
+#include "report/console_frame.h"
 #include "report/status_report.h"
+#include "windows/shell_state.h"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
+#include <string>
+#include <string_view>
 
 namespace {
-
-constexpr int consoleLeft = 925; // the right edge of the main window
-constexpr int consoleTop = 5;
-constexpr int consoleWidth = 370;
-constexpr int fullReportHeight = 775;
-constexpr int shortReportHeight = 535;
 
 // Points descriptor `target` and its stream at a device, unbuffered. The console is opened by name, so the
 // report reaches it however the process was started: with standard handles from a shell, with none from a
@@ -68,9 +64,10 @@ void disableCloseCommand(HWND console) {
     SetWindowLongW(console, GWL_STYLE, static_cast<LONG>(style & ~static_cast<DWORD>(WS_SYSMENU)));
 }
 
-int consoleHeight() {
-    const bool fullReport = cacheConfig.configErrors == 0 && simulationStarted == 1;
-    return fullReport ? fullReportHeight : shortReportHeight;
+// The title is ASCII.
+std::wstring wideTitle() {
+    const std::string_view title = consoleTitle;
+    return std::wstring(title.begin(), title.end());
 }
 
 } // namespace
@@ -79,7 +76,7 @@ void openStatusConsole() {
     if (AllocConsole() == FALSE) {
         return; // a console is open already
     }
-    SetConsoleTitleW(L"TARVEL_CACHE Console");
+    SetConsoleTitleW(wideTitle().c_str());
     repaintMainWindow();
     bindStandardStreams(L"CONOUT$", L"CONIN$");
     const HWND console = GetConsoleWindow();

@@ -59,6 +59,13 @@ inline constexpr int addressFieldIds[] = {IDC_ADDRESS_0, IDC_ADDRESS_1, IDC_ADDR
                                           IDC_ADDRESS_8, IDC_ADDRESS_9};
 #endif
 
+// The system's own ids, for code that does not include the platform's headers.
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
+#endif
+#ifndef IDOK
+#define IDOK 1
+#endif
+#ifndef IDCANCEL
+#define IDCANCEL 2
 #endif

@@ -1,28 +1,10 @@
 #include "view/scene_json.h"
 
+#include "report/json_text.h"
+
 #include <cstdio>
 
 namespace {
-
-void appendString(std::string& out, const std::string& text) {
-    out += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (byte < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-            out += escape;
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
 
 // COLORREF's 0x00BBGGRR as "#rrggbb".
 std::string colorText(SceneColor color) {
@@ -45,7 +27,7 @@ class JsonObject {
         return *this;
     }
     JsonObject& text(const char* name, const std::string& value) {
-        appendString(key(name), value);
+        appendJsonString(key(name), value);
         return *this;
     }
     JsonObject& boolean(const char* name, bool value) {

@@ -112,14 +112,26 @@ function missingImports(module) {
         .map((entry) => `${entry.module}.${entry.name}`);
 }
 
-// One running module: the dialog's fields and buttons in, the console's text out. Calls are synchronous;
-// reload() makes a fresh module, in its start-up state.
+// The most UTF-16 units one call hands the module; a longer text goes in pieces, so that any text fits.
+const textPieceUnits = 1 << 20;
+
+// What the module's describeInputs says, arranged for the page: the names of the fields in order, the lists
+// with their items, the buttons, and the control id of every field, list and button by its name.
+function arrangedInputs({fields, lists, buttons}) {
+    const controlIds = Object.fromEntries([...fields, ...lists, ...buttons].map(({name, id}) => [name, id]));
+    return {fields: fields.map(({name}) => name), lists, buttons: buttons.map(({name}) => name), controlIds};
+}
+
+// One running module: the menu's commands, the dialog's fields, lists and buttons in; the dialog's enabled
+// controls, the console's text and the main view out. Calls are synchronous; reload() makes a fresh module,
+// in its start-up state.
 class Core {
     #module;
     #options;
     #exports = null;
     #trap = null;
     #inputs = null;
+    #windows = null;
 
     constructor(module, options) {
         const missing = missingImports(module);
@@ -138,20 +150,37 @@ class Core {
         this.#exports = instance.exports;
         this.#trap = null;
         this.#call('_initialize');
-        this.#inputs = JSON.parse(utf8.decode(this.#output(this.#call('describeInputs'))));
+        this.#inputs = arrangedInputs(this.#json('describeInputs'));
+        this.#windows = this.#json('describeWindows');
     }
 
     // The trap that stopped the module, or null.
     get trap() { return this.#trap; }
 
-    // The module's fields and lists: { fields: ['ram', ..., 'address0', ...], lists: [{ name, items }] }.
+    // The module's controls: { fields: ['ram', ..., 'address0', ...], lists: [{ name, id, items }], buttons:
+    // ['setareMod', ...], controlIds: { ram: 1001, ... } }, the ids those of the dialog's template.
     get inputs() { return this.#inputs; }
 
-    // Types texts into fields and selects list items, as a user does in the dialog: ram, cache, block, sets
-    // and iterations take texts, addresses an array of texts for address fields 0, 1, ... (or address0,
-    // address1,
-    // ... one text each), and mapping, policy and mode an item's index in the list's items (-1: no
-    // selection). Fields not named keep their text.
+    // Where the program's windows stand: { mainWindow: { x, y, width, height, client: { width, height } },
+    // configurationDialog: { x, y }, helpDialog: { x, y }, console: { x, y, width, height } }, in screen
+    // pixels, the console at its tallest.
+    get windows() { return this.#windows; }
+
+    // Configuration > Input: true when it created a new dialog ("0" in every field, no selection), false when
+    // one was open already.
+    openConfigurationDialog() { return this.#call('openConfigurationDialog') === 1; }
+
+    // Console > Status: opens the console with the report of the records as they are now, unless it is open.
+    consoleStatus() { this.#call('consoleStatus'); }
+
+    // Console > Close
+    consoleClose() { this.#call('consoleClose'); }
+
+    // Types texts into fields and selects list items, as a user does in the open dialog: ram, cache, block,
+    // sets and iterations take texts, addresses an array of texts for address fields 0, 1, ... (or address0,
+    // address1, ... one text each), and mapping, policy and mode an item's index in the list's items (-1: no
+    // selection). Fields not named keep their text. A selection alone notifies nothing: the lists'
+    // notifications are notifyMappingList and notifyWorkModeSelection.
     setFields(fields) {
         for (const [name, value] of Object.entries(fields)) {
             if (name === 'addresses') {
@@ -164,25 +193,51 @@ class Core {
         }
     }
 
+    // Any notification of the mapping list (its focus, for one); selectionChanged when its selection changed.
+    notifyMappingList(selectionChanged) {
+        return this.#call('notifyMappingList', selectionChanged ? 1 : 0) === 1;
+    }
+
+    // A change of the work-mode list's selection.
+    notifyWorkModeSelection() { return this.#call('notifyWorkModeSelection') === 1; }
+
     // "Setare mod"; true when the configuration is valid.
     pressSetareMod() { return this.#call('pressSetareMod') === 1; }
 
-    // START SIMULARE; false, and nothing done, while the dialog would keep it disabled.
+    // START SIMULARE; false, and nothing done, while the dialog keeps it disabled.
     pressStartSimulation() { return this.#call('pressStartSimulation') === 1; }
 
-    // "Reinit. secv.aleatoare"
-    pressRegenerateSequence() { this.#call('pressRegenerateSequence'); }
+    // "Reinit. secv.aleatoare"; false, and nothing done, while the dialog keeps it disabled.
+    pressRegenerateSequence() { return this.#call('pressRegenerateSequence') === 1; }
 
-    // The dialog's Exit: a dialog opened afterwards starts with "0" in every field and no selection.
-    pressExit() { this.#call('pressExit'); }
+    // The dialog's Exit: the dialog is gone, and the next one opens with "0" in every field and no selection.
+    pressExit() { return this.#call('pressExit') === 1; }
 
     // A reproducible random sequence from now on, as the text front-end's --seed; a number or a BigInt.
     seedRandom(seed) { this.#call('seedRandom', BigInt.asUintN(64, BigInt(seed))); }
+
+    // The dialog and the console as they stand: { dialog: { open, selections, enabled: { ram: true, ...,
+    // setareMod: true, ... } }, console: { open, title, width, height, openings }, repaints }.
+    screenState() { return this.#json('writeScreenState'); }
+
+    // The texts of the dialog's fields as the dialog reads them: { ram: '0', ... }.
+    dialogTexts() { return this.#json('writeDialogTexts'); }
+
+    // What the open console printed when it opened; '' while it is closed.
+    consoleText() { return utf8.decode(this.#output(this.#call('writeConsoleText'))); }
 
     // The console's text for the records as they are now, as the bytes the report prints.
     reportBytes() { return this.#output(this.#call('writeStatusReport')); }
 
     reportText() { return utf8.decode(this.reportBytes()); }
+
+    // The main view for the records as they are now, as JSON Lines of drawing commands.
+    sceneLines() { return utf8.decode(this.#output(this.#call('writeScene'))); }
+
+    // The same commands as objects, in drawing order.
+    scene() {
+        return this.sceneLines().split('\n').filter((line) => line !== '').map((line) => JSON.parse(line));
+    }
 
     #typeAddresses(texts) {
         if (!Array.isArray(texts)) {
@@ -198,15 +253,22 @@ class Core {
 
     #typeField(name, value) {
         const text = String(value);
-        const pointer = this.#call('inputBuffer', text.length);
-        if (pointer === 0) {
-            throw new RangeError(`the text for ${name} is too long (${text.length} characters)`);
-        }
-        const units = new Uint16Array(this.#exports.memory.buffer, pointer, text.length);
-        for (let i = 0; i < text.length; ++i) {
-            units[i] = text.charCodeAt(i);
-        }
-        this.#call('setFieldText', this.#inputs.fields.indexOf(name), text.length);
+        const field = this.#inputs.fields.indexOf(name);
+        let entry = 'setFieldText';
+        let start = 0;
+        do {
+            const piece = text.slice(start, start + textPieceUnits);
+            const pointer = this.#call('inputBuffer', piece.length);
+            const units = new Uint16Array(this.#exports.memory.buffer, pointer, piece.length);
+            for (let i = 0; i < piece.length; ++i) {
+                units[i] = piece.charCodeAt(i);
+            }
+            if (this.#call(entry, field, piece.length) !== 1) {
+                throw new Error(`${name} cannot be typed into while the Configuration dialog is closed`);
+            }
+            entry = 'appendFieldText';
+            start += piece.length;
+        } while (start < text.length);
     }
 
     #selectItem(name, item) {
@@ -215,9 +277,11 @@ class Core {
             throw new TypeError(`the dialog has no field or list "${name}"`);
         }
         if (!Number.isInteger(item) || this.#call('selectListItem', list, item) !== 1) {
-            throw new RangeError(`the list ${name} has no item ${item}`);
+            throw new RangeError(`the list ${name} has no item ${item}, or the dialog is closed`);
         }
     }
+
+    #json(entry) { return JSON.parse(utf8.decode(this.#output(this.#call(entry)))); }
 
     // A copy of the first length bytes of the module's output buffer.
     #output(length) {

@@ -1,139 +1,70 @@
-// The page's entry into the core: a WebAssembly reactor whose exported functions do what the Configuration
-// dialog does, through the same core entries as the dialog and the text front-end, and hand back what the
-// page shows. No rule of the simulator is decided here.
+// The page's entry into the core: a WebAssembly reactor whose exported functions do what the menu and the
+// Configuration dialog do, through the same core entries as the Windows program and the text front-end, and
+// hand back what the page shows: the dialog's enabled controls, the console's text and the main view as
+// drawing commands. No rule of the simulator is decided here.
 //
 // Texts cross between the page and the module through two buffers the module owns:
 //   - in: inputBuffer(units) gives room for a text of that many UTF-16 code units; the page writes the text
-//     there and says which field it is for with setFieldText(field, units);
-//   - out: every function that writes something for the page (describeInputs, writeStatusReport, ...) puts
+//     there and says which field it is for with setFieldText(field, units), or appendFieldText for the next
+//     piece of a long text;
+//   - out: every function that writes something for the page (describeInputs, writeScreenState, ...) puts
 //     UTF-8 bytes into the output buffer and returns their count; outputPointer() gives their address, valid
 //     until the next call into the module.
-// Fields and lists are numbered in the order describeInputs names them. A call the dialog could not make (an
-// unknown field, an item the list lacks, START SIMULARE while it is disabled) changes nothing and returns 0.
+// Fields and lists are numbered in the order describeInputs names them. A call the dialog could not make
+// (while it is closed, an unknown field, an item the list lacks, a disabled button) changes nothing and
+// returns 0. The fields and lists take what the page gives them whether or not the dialog enables them, as
+// the text front-end fills them; the page itself only types into enabled controls.
 
 #include "config/choice_names.h"
-#include "config/dialog_buttons.h"
-#include "config/dialog_fields.h"
 #include "config/field_text.h"
 #include "engine/random_source.h"
 #include "report/printed_text.h"
 #include "report/status_report.h"
+#include "view/main_scene.h"
+#include "view/scene_json.h"
+#include "web/page_inputs.h"
+#include "web/page_json.h"
+#include "web/page_screen.h"
 
 #include <cstdint>
-#include <span>
 #include <string>
 
 #define PAGE_EXPORT(name) __attribute__((export_name(name)))
 
 namespace {
 
-struct NamedField {
-    const char* name;
-    std::string DialogFields::*text;
-};
-
-constexpr NamedField namedFields[] = {
-    {"ram", &DialogFields::ram},   {"cache", &DialogFields::cache},           {"block", &DialogFields::block},
-    {"sets", &DialogFields::sets}, {"iterations", &DialogFields::iterations},
-};
-constexpr std::int32_t namedFieldCount = static_cast<std::int32_t>(std::size(namedFields));
-constexpr std::int32_t fieldCount = namedFieldCount + addressFieldCount; // the address fields follow
-
-struct NamedList {
-    const char* name;
-    std::int32_t DialogFields::*selection;
-    std::span<const wchar_t* const> items;
-};
-
-constexpr NamedList namedLists[] = {
-    {"mapping", &DialogFields::mapping, mappingMethodTexts},
-    {"policy", &DialogFields::policy, replacementPolicyTexts},
-    {"mode", &DialogFields::mode, workModeTexts},
-};
-constexpr std::int32_t listCount = static_cast<std::int32_t>(std::size(namedLists));
-
-// Far beyond any text a user types or pastes; a longer one is refused rather than exhausting the memory.
+// A piece of text far beyond what one call needs; longer texts arrive in pieces.
 constexpr std::int32_t inputCapacityUnits = 1 << 24;
 
-// What the dialog holds and shows: its fields, whether START SIMULARE is enabled (as the dialog's buttons
-// leave it), and the two buffers.
-struct PageState {
-    DialogFields fields;
-    bool startEnabled = false;
-    std::u16string input;
-    std::string output;
-};
-
-PageState page;
+std::u16string input;
+std::string output;
 
 // The lists' selections are stored as texts in the name buffers, which exist from start-up on.
 [[maybe_unused]] const bool nameBuffersAllocated = (allocateNameBuffers(), true);
 
-void showValidity(bool valid, bool /*randomSequence*/) {
-    page.startEnabled = valid;
-}
-
-void showRunFinished() {
-    page.startEnabled = false; // another run needs another "Setare mod"
-}
-
-constexpr ButtonEffects pageEffects{showValidity, showRunFinished, nullptr, nullptr};
-
 std::int32_t putOutput(std::string text) {
-    page.output = std::move(text);
-    return static_cast<std::int32_t>(page.output.size());
+    output = std::move(text);
+    return static_cast<std::int32_t>(output.size());
 }
 
-std::string* fieldText(std::int32_t field) {
-    if (field >= 0 && field < namedFieldCount) {
-        return &(page.fields.*namedFields[field].text);
-    }
-    if (field >= namedFieldCount && field < fieldCount) {
-        return &page.fields.addresses[static_cast<std::size_t>(field - namedFieldCount)];
-    }
-    return nullptr;
+std::int32_t done(bool accepted) {
+    return accepted ? 1 : 0;
 }
 
-void appendJsonString(std::string& json, std::string_view text) {
-    json += '"';
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-        }
-        json += c;
+// The first units of the input buffer added to the field's text, read as the dialog reads what was typed.
+std::int32_t typeIntoField(std::int32_t field, std::int32_t units, bool replace) {
+    std::string* text = fieldText(pageScreen.dialog.fields, field);
+    if (!pageScreen.dialog.open || text == nullptr || units < 0 ||
+        static_cast<std::size_t>(units) > input.size()) {
+        return 0;
     }
-    json += '"';
-}
-
-// The list items are ASCII, as the report prints them.
-std::string narrowItem(const wchar_t* item) {
-    std::string text;
-    for (; *item != L'\0'; ++item) {
-        text += fieldCharacter(static_cast<std::uint32_t>(*item));
+    if (replace) {
+        text->clear();
     }
-    return text;
-}
-
-// {"fields":["ram",...,"address0",...],"lists":[{"name":"mapping","items":["asociativa",...]},...]}
-std::string inputDescription() {
-    std::string json = "{\"fields\":[";
-    for (std::int32_t field = 0; field < fieldCount; ++field) {
-        json += field == 0 ? "" : ",";
-        appendJsonString(json, field < namedFieldCount ? std::string(namedFields[field].name)
-                                                       : "address" + std::to_string(field - namedFieldCount));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(units); ++i) {
+        text->push_back(fieldCharacter(input[i]));
     }
-    json += "],\"lists\":[";
-    for (std::int32_t list = 0; list < listCount; ++list) {
-        json += list == 0 ? "{\"name\":" : ",{\"name\":";
-        appendJsonString(json, namedLists[list].name);
-        json += ",\"items\":[";
-        for (std::size_t item = 0; item < namedLists[list].items.size(); ++item) {
-            json += item == 0 ? "" : ",";
-            appendJsonString(json, narrowItem(namedLists[list].items[item]));
-        }
-        json += "]}";
-    }
-    return json + "]}";
+    return 1;
 }
 
 } // namespace
@@ -144,56 +75,68 @@ PAGE_EXPORT("inputBuffer") char16_t* inputBuffer(std::int32_t units) {
     if (units < 0 || units > inputCapacityUnits) {
         return nullptr;
     }
-    page.input.assign(static_cast<std::size_t>(units), u'\0');
-    return page.input.data();
+    input.assign(static_cast<std::size_t>(units), u'\0');
+    return input.data();
 }
 
-// The field's text becomes the first units of the input buffer, read as the dialog reads what was typed.
 PAGE_EXPORT("setFieldText") std::int32_t setFieldText(std::int32_t field, std::int32_t units) {
-    std::string* text = fieldText(field);
-    if (text == nullptr || units < 0 || static_cast<std::size_t>(units) > page.input.size()) {
-        return 0;
-    }
-    text->clear();
-    for (std::size_t i = 0; i < static_cast<std::size_t>(units); ++i) {
-        text->push_back(fieldCharacter(page.input[i]));
-    }
-    return 1;
+    return typeIntoField(field, units, true);
 }
 
-// item -1: no selection, as in a list nothing was chosen from.
+PAGE_EXPORT("appendFieldText") std::int32_t appendFieldText(std::int32_t field, std::int32_t units) {
+    return typeIntoField(field, units, false);
+}
+
+// item -1: no selection, as in a list nothing was chosen from. The notifications follow apart, as the
+// dialog's lists send them.
 PAGE_EXPORT("selectListItem") std::int32_t selectListItem(std::int32_t list, std::int32_t item) {
-    if (list < 0 || list >= listCount || item < noSelection ||
-        item >= static_cast<std::int32_t>(namedLists[list].items.size())) {
+    if (!pageScreen.dialog.open || list < 0 || list >= listCount || item < noSelection ||
+        item >= static_cast<std::int32_t>(listItems(list).size())) {
         return 0;
     }
-    page.fields.*namedLists[list].selection = item;
+    listSelection(pageScreen.dialog.fields, list) = item;
     return 1;
 }
 
-// Returns 1 when the configuration validated.
+// Any notification of the mapping list: the focus, a drop-down, a change of selection (selectionChanged 1).
+PAGE_EXPORT("notifyMappingList") std::int32_t mappingListNotification(std::int32_t selectionChanged) {
+    return done(notifyMappingList(selectionChanged != 0));
+}
+
+PAGE_EXPORT("notifyWorkModeSelection") std::int32_t workModeSelection() {
+    return done(notifyWorkModeSelection());
+}
+
+PAGE_EXPORT("openConfigurationDialog") std::int32_t configurationInput() {
+    return done(openConfigurationDialog());
+}
+
+PAGE_EXPORT("consoleStatus") void consoleStatus() {
+    openConsole();
+}
+
+PAGE_EXPORT("consoleClose") void consoleClose() {
+    closeConsole();
+}
+
+// 1 when the configuration validated, 2 when it did not, 0 when the dialog is closed.
 PAGE_EXPORT("pressSetareMod") std::int32_t setareMod() {
-    pressSetareMod(page.fields, pageEffects);
-    return page.startEnabled ? 1 : 0;
+    if (!pressSetareModOnPage()) {
+        return 0;
+    }
+    return pageScreen.dialog.controls.startSimulation ? 1 : 2;
 }
 
 PAGE_EXPORT("pressStartSimulation") std::int32_t startSimulation() {
-    if (!page.startEnabled) {
-        return 0;
-    }
-    pressStartSimulation(pageEffects);
-    return 1;
+    return done(pressStartSimulationOnPage());
 }
 
-PAGE_EXPORT("pressRegenerateSequence") void regenerateSequence() {
-    pressRegenerateSequence();
+PAGE_EXPORT("pressRegenerateSequence") std::int32_t regenerateSequence() {
+    return done(pressRegenerateSequenceOnPage());
 }
 
-// The dialog is closed: the next one opens as a new dialog does, with "0" in every field and no selection.
-PAGE_EXPORT("pressExit") void exitDialog() {
-    pressExit();
-    page.fields = DialogFields{};
-    page.startEnabled = false;
+PAGE_EXPORT("pressExit") std::int32_t exitDialog() {
+    return done(pressExitOnPage());
 }
 
 // A reproducible random sequence, as the text front-end's --seed gives; without it the draws come from the
@@ -203,16 +146,38 @@ PAGE_EXPORT("seedRandom") void seedRandom(std::uint64_t seed) {
 }
 
 PAGE_EXPORT("describeInputs") std::int32_t describeInputs() {
-    return putOutput(inputDescription());
+    return putOutput(inputDescriptionJson());
 }
 
-// The console's text for the records as they are now.
+PAGE_EXPORT("describeWindows") std::int32_t describeWindows() {
+    return putOutput(windowPlacesJson());
+}
+
+PAGE_EXPORT("writeScreenState") std::int32_t writeScreenState() {
+    return putOutput(screenStateJson());
+}
+
+PAGE_EXPORT("writeDialogTexts") std::int32_t writeDialogTexts() {
+    return putOutput(dialogTextsJson());
+}
+
+// What the console printed when it opened; nothing while it is closed.
+PAGE_EXPORT("writeConsoleText") std::int32_t writeConsoleText() {
+    return putOutput(pageScreen.console.text);
+}
+
+// The status report for the records as they are now, as a console opened now would print it.
 PAGE_EXPORT("writeStatusReport") std::int32_t writeStatusReport() {
     return putOutput(printedText(printStatusReport));
 }
 
+// The main view for the records as they are now, laid out for the program's client area, as JSON Lines.
+PAGE_EXPORT("writeScene") std::int32_t writeScene() {
+    return putOutput(sceneJsonLines(recordMainView(standardClient)));
+}
+
 PAGE_EXPORT("outputPointer") const char* outputPointer() {
-    return page.output.data();
+    return output.data();
 }
 
 } // namespace page_exports

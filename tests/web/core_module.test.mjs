@@ -14,8 +14,14 @@ await requireBuilt(pageModulePath, 'wasm');
 await requireBuilt(textFrontEndPath, 'native');
 const module = await compileCore(await readFile(pageModulePath));
 
-const text = (bytes) => Buffer.from(bytes).toString('utf8');
 const nativeReport = (args) => runTextFrontEnd(args).stdout.toString('utf8');
+
+// A module with the Configuration dialog open, as after Configuration > Input.
+async function openedCore(options) {
+    const core = await loadCore(module, options);
+    assert.ok(core.openConfigurationDialog());
+    return core;
+}
 
 const individualRun = {
     ram: '1',
@@ -44,7 +50,16 @@ function randomRunReport(core) {
 }
 
 test('the fields and lists are the core\'s, and every item is one the text front-end accepts', async () => {
-    const {fields, lists} = (await loadCore(module)).inputs;
+    const {fields, lists, buttons, controlIds} = (await loadCore(module)).inputs;
+    assert.deepEqual(buttons, ['setareMod', 'exit', 'startSimulation', 'regenerateSequence']);
+    // The ids of the dialog's template (resources/resource_ids.h).
+    assert.equal(controlIds.ram, 1001);
+    assert.equal(controlIds.address0, 1003);
+    assert.equal(controlIds.address9, 1012);
+    assert.equal(controlIds.mapping, 1002);
+    assert.equal(controlIds.policy, 1016);
+    assert.equal(controlIds.setareMod, 1);
+    assert.equal(controlIds.exit, 2);
     assert.deepEqual(fields.slice(0, 5), ['ram', 'cache', 'block', 'sets', 'iterations']);
     assert.deepEqual(fields.slice(5), Array.from({length: 10}, (_, i) => `address${i}`));
     assert.deepEqual(lists.map((list) => list.name), ['mapping', 'policy', 'mode']);
@@ -57,7 +72,7 @@ test('the fields and lists are the core\'s, and every item is one the text front
         }
     }
     // The items are in the lists' order: the individual run's indices name what its native command names.
-    const core = await loadCore(module);
+    const core = await openedCore();
     core.setFields(individualRun);
     core.pressSetareMod();
     core.pressStartSimulation();
@@ -69,7 +84,7 @@ test('the fields and lists are the core\'s, and every item is one the text front
 });
 
 test('START SIMULARE runs only where the dialog enables it', async () => {
-    const core = await loadCore(module);
+    const core = await openedCore();
     const startUp = core.reportText();
     assert.equal(core.pressStartSimulation(), false, 'before any Setare mod');
     assert.equal(core.reportText(), startUp);
@@ -91,11 +106,16 @@ test('START SIMULARE runs only where the dialog enables it', async () => {
 
 test('Exit leaves a dialog that opens with "0" in every field and no selection, and a cache emptied',
      async () => {
-         const core = await loadCore(module);
+         const core = await openedCore();
          core.setFields(individualRun);
          core.pressSetareMod();
          core.pressStartSimulation();
-         core.pressExit();
+         assert.ok(core.pressExit());
+         assert.equal(core.pressSetareMod(), false, 'no dialog, no Setare mod');
+         assert.throws(() => core.setFields({ram: '1'}), /dialog is closed/);
+         assert.ok(core.openConfigurationDialog());
+         assert.deepEqual(Object.values(core.dialogTexts()), Array(15).fill('0'));
+         assert.deepEqual(core.screenState().dialog.selections, {mapping: -1, policy: -1, mode: -1});
          core.pressSetareMod();
          assert.equal(core.reportText(), nativeReport([]));
 
@@ -106,14 +126,13 @@ test('Exit leaves a dialog that opens with "0" in every field and no selection, 
      });
 
 test('inputs the dialog could not give are refused and change nothing', async () => {
-    const core = await loadCore(module);
+    const core = await openedCore();
     core.setFields(individualRun);
     assert.throws(() => core.setFields({mapping: 3}), RangeError);
     assert.throws(() => core.setFields({mode: -2}), RangeError);
     assert.throws(() => core.setFields({policy: 0.5}), RangeError);
     assert.throws(() => core.setFields({colour: '1'}), TypeError);
     assert.throws(() => core.setFields({addresses: Array(11).fill('1')}), RangeError);
-    assert.throws(() => core.setFields({ram: 'x'.repeat(2 ** 24 + 1)}), RangeError);
     assert.equal(core.trap, null);
     assert.ok(core.pressSetareMod(), 'the fields typed before the refused ones are kept');
 
@@ -125,6 +144,13 @@ test('inputs the dialog could not give are refused and change nothing', async ()
     const raw = (await WebAssembly.instantiate(module, imports)).exports;
     memory = raw.memory;
     raw._initialize();
+    assert.equal(raw.setFieldText(0, 0), 0, 'no field before the dialog is open');
+    assert.equal(raw.selectListItem(0, 0), 0, 'no list before the dialog is open');
+    assert.equal(raw.notifyMappingList(1), 0);
+    assert.equal(raw.pressSetareMod(), 0);
+    assert.equal(raw.openConfigurationDialog(), 1);
+    assert.equal(raw.openConfigurationDialog(), 0, 'one dialog at a time');
+    assert.equal(raw.inputBuffer(2 ** 24 + 1), 0, 'one piece holds at most 2^24 units');
     assert.equal(raw.inputBuffer(-1), 0);
     assert.notEqual(raw.inputBuffer(4), 0);
     assert.equal(raw.setFieldText(-1, 0), 0);
@@ -136,7 +162,7 @@ test('inputs the dialog could not give are refused and change nothing', async ()
 });
 
 test('texts of any kind get the program\'s reading: non-ASCII characters are not digits', async () => {
-    const core = await loadCore(module);
+    const core = await openedCore();
     // Fullwidth and Arabic-Indic digits, a letter with a diacritic and an emoji (two UTF-16 units).
     for (const odd of ['１６', '٣', 'ă16', '16🙂']) {
         core.setFields({...individualRun, cache: odd});
@@ -145,6 +171,14 @@ test('texts of any kind get the program\'s reading: non-ASCII characters are not
     }
     core.setFields({...individualRun, cache: ' 16\t'});
     assert.equal(core.pressSetareMod(), true, 'blanks around a number are allowed');
+    // Longer than one piece the module takes at once: read whole, as the dialog reads a field.
+    const piece = 2 ** 20;
+    core.setFields({...individualRun, cache: `${' '.repeat(3 * piece)}16${' '.repeat(piece)}`});
+    assert.equal(core.pressSetareMod(), true, 'a number after three million blanks');
+    core.setFields({...individualRun, cache: `${'0'.repeat(2 * piece)}16`});
+    assert.equal(core.pressSetareMod(), true, 'leading zeros across pieces');
+    core.setFields({...individualRun, cache: `16${' '.repeat(piece)}1`});
+    assert.equal(core.pressSetareMod(), false, 'a second number in the last piece');
 });
 
 test('random draws come from the random source the module is given', async () => {
@@ -153,7 +187,7 @@ test('random draws come from the random source the module is given', async () =>
         ++calls;
         crypto.getRandomValues(bytes);
     };
-    const secure = await loadCore(module, {randomValues: counting});
+    const secure = await openedCore({randomValues: counting});
     const first = randomRunReport(secure);
     assert.ok(calls > 0, 'random_get was called');
     secure.pressRegenerateSequence();
@@ -163,8 +197,8 @@ test('random draws come from the random source the module is given', async () =>
 
     // The same bytes from the source give the same sequence: nothing else feeds it.
     const fixed = (bytes) => bytes.fill(7);
-    const once = randomRunReport(await loadCore(module, {randomValues: fixed}));
-    const again = randomRunReport(await loadCore(module, {randomValues: fixed}));
+    const once = randomRunReport(await openedCore({randomValues: fixed}));
+    const again = randomRunReport(await openedCore({randomValues: fixed}));
     assert.equal(once, again);
     assert.notEqual(once, first);
 });
@@ -178,7 +212,7 @@ test('a trap is reported in one line, stops every later call, and a reload recov
         crypto.getRandomValues(bytes);
     };
     const startUp = (await loadCore(module)).reportText();
-    const core = await loadCore(module, {randomValues: source});
+    const core = await openedCore({randomValues: source});
     core.setFields(randomRun);
     assert.ok(core.pressSetareMod());
     assert.throws(() => core.pressStartSimulation(), (error) => {
@@ -195,6 +229,8 @@ test('a trap is reported in one line, stops every later call, and a reload recov
     await core.reload();
     assert.equal(core.trap, null);
     assert.equal(core.reportText(), startUp, 'the reloaded module is in its start-up state');
+    assert.equal(core.screenState().dialog.open, false, 'and has no dialog');
+    core.openConfigurationDialog();
     assert.notEqual(randomRunReport(core), startUp);
 });
 

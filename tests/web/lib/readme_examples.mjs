@@ -1,6 +1,6 @@
-// The README's worked examples: the arguments of every tarvel_cache_text command in its sh blocks, with the
-// options that replace the report (--steps, --compare, --csv, --scene) left out, since the page shows the
-// report, and whatever a pipe hands the output to.
+// The README's worked examples: the arguments of every tarvel_cache_text command in its sh blocks, up to a
+// pipe, with the options that replace the report (--steps, --compare, --csv, --scene) left out, since the
+// page shows the report.
 import {readFile} from 'node:fs/promises';
 
 import {repositoryRoot} from './build_outputs.mjs';
@@ -19,8 +19,8 @@ export async function readmeExamples() {
     for (const block of readme.matchAll(/```sh\n([\s\S]*?)```/g)) {
         const lines = block[1].replace(/\\\n/g, ' ').split('\n');
         for (const line of lines.filter((text) => text.startsWith(`${command} `))) {
-            examples.push(
-                shellWords(line.slice(command.length).split(' | ')[0]).filter((word) => !reportReplacing.has(word)));
+            const [commandLine] = line.slice(command.length).split('|');
+            examples.push(shellWords(commandLine).filter((word) => !reportReplacing.has(word)));
         }
     }
     return examples;

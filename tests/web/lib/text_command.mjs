@@ -85,6 +85,7 @@ function joined(chunks) {
 // options are all valid.
 export function performCommand(core, args) {
     const command = readCommand(args, core.inputs.lists);
+    core.openConfigurationDialog();
     if (command.seed !== null) {
         core.seedRandom(command.seed);
     }

@@ -1,0 +1,45 @@
+// Photographs the page in headless Chromium in each scene of the documentation, as the Windows screenshots
+// show the program: the main window, the console beside it and the Configuration dialog below it, and the
+// Help dialog over a direct individual run. Writes docs/screenshots/web-SCENE.png. Called by
+// scripts/web-screenshots.
+import {repositoryRoot} from '../../tests/web/lib/build_outputs.mjs';
+import {scenes} from '../../tests/web/lib/page_scenes.mjs';
+import {openPage, servePage, startBrowser} from '../../tests/web/lib/page_session.mjs';
+
+const outputFolder = `${repositoryRoot}docs/screenshots`;
+
+async function driveInto(page, args) {
+    await page.evaluate(async (command) => {
+        const user = await import('./page_user.mjs');
+        if (command) {
+            await user.performCommand(command);
+        } else {
+            user.menuCommand('File', 'Exit');
+        }
+    }, args);
+}
+
+const server = await servePage();
+const browser = await startBrowser();
+try {
+    const {page, problems} =
+        await openPage(browser, `${server.url}index.html`, {viewport: {width: 1300, height: 785}});
+    const shots =
+        [...scenes, {name: 'help', args: scenes.find((scene) => scene.name === 'individual-direct').args}];
+    for (const {name, args} of shots) {
+        await driveInto(page, args);
+        await page.evaluate(() => document.activeElement?.blur()); // the main window has the keyboard
+        if (name === 'help') {
+            await page.keyboard.press('Alt+/');
+        }
+        const path = `${outputFolder}/web-${name}.png`;
+        await page.locator('#desktop').screenshot({path});
+        console.log(path.slice(repositoryRoot.length));
+    }
+    if (problems.length > 0) {
+        throw new Error(`the page reported: ${problems.join('; ')}`);
+    }
+} finally {
+    await browser.close();
+    await server.close();
+}

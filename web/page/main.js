@@ -1,0 +1,38 @@
+// The page's start: the core's module and the pictures load together, then the program takes over the
+// windows the page's markup holds. A page that cannot start says why in one line.
+import {assets} from './assets.js';
+import {compileCore, loadCore} from './core_module.js';
+import {fitDesktopToWidth} from './desktop.js';
+import {loadPictures} from './pictures.js';
+import {Program} from './program.js';
+import {resources} from './resources.js';
+
+const problem = document.getElementById('problem-line');
+// Tests may hand the page a random source of their own (globalThis.tarvelPageTestHooks.randomValues) and are
+// handed the program; without them the random draws come from crypto.getRandomValues.
+const hooks = globalThis.tarvelPageTestHooks;
+
+function cannotStart(error) {
+    const reason = `${error.name}: ${error.message}`.replace(/\s+/g, ' ');
+    const fromDisk = location.protocol === 'file:' && assets.loadedFromFile;
+    problem.textContent =
+        `the simulator could not start (${reason})` +
+        (fromDisk ? '; open tarvel_cache.html, or serve this folder from a web server' : '');
+    problem.hidden = false;
+}
+
+try {
+    fitDesktopToWidth(document.getElementById('desktop'));
+    const [module, pictures] =
+        await Promise.all([compileCore(assets.module()), loadPictures(assets.pictures)]);
+    const core = await loadCore(module, hooks?.randomValues ? {randomValues: hooks.randomValues} : {});
+    const program = new Program({core, pictures, resources, problem});
+    if (hooks) {
+        hooks.program = program;
+    }
+    document.documentElement.dataset.state = 'ready';
+    performance.mark('tarvel-page-ready'); // the benchmark's end of loading
+} catch (error) {
+    cannotStart(error);
+    document.documentElement.dataset.state = 'failed';
+}

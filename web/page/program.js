@@ -1,0 +1,148 @@
+// The program in the page: the menu's commands and the dialogs' actions go to the core, and after each the
+// page shows what the core then says: the dialog's controls, the console, and the main view whenever the core
+// asks for a repaint. A trap of the core, or any fault on the way, is shown as one line instead of stopping
+// the page; File > Exit, or reloading the page, starts again.
+import {ConfigurationDialog} from './configuration_dialog.js';
+import {ConsoleWindow} from './console_window.js';
+import {HelpDialog} from './help_dialog.js';
+import {listenForAccelerators, MenuBar} from './menu_bar.js';
+import {SceneCanvas} from './scene_canvas.js';
+
+function oneLine(error) {
+    const text = error instanceof Error
+                     ? (error.name === 'CoreTrap' ? error.message : `${error.name}: ${error.message}`)
+                     : String(error);
+    return text.replace(/\s+/g, ' ').trim();
+}
+
+export class Program {
+    #core;
+    #ids;
+    #problem;
+    #surface;
+    #sceneTexts;
+    #dialog;
+    #console;
+    #help;
+    #menu;
+    #repaints = null;
+    #settled = Promise.resolve();
+
+    // core: a loaded core; pictures: name -> image; resources: the ids and accelerators of the resource
+    // script; problem: the element for the one line that reports a fault.
+    constructor({core, pictures, resources, problem}) {
+        this.#core = core;
+        this.#ids = resources.ids;
+        this.#problem = problem;
+        const canvas = document.getElementById('main-view');
+        this.#surface = new SceneCanvas(canvas, pictures);
+        this.#sceneTexts = canvas.querySelector('.scene-texts');
+        this.#dialog =
+            new ConfigurationDialog(document.getElementById(`dialog-${this.#ids.IDD_CONFIGURATION}`),
+                                    core.inputs, this.#dialogActions());
+        this.#console = new ConsoleWindow(document.getElementById('console'));
+        this.#help = new HelpDialog(document.getElementById(`dialog-${this.#ids.IDD_HELP}`), this.#ids);
+        const mainWindow = document.getElementById('main-window');
+        this.#menu = new MenuBar(mainWindow.querySelector('.menu-bar'), (id) => this.command(id));
+        listenForAccelerators(resources.accelerators, mainWindow, (id) => this.command(id));
+        this.#act(() => {});
+    }
+
+    get core() { return this.#core; }
+
+    // Resolves once the last action that takes time (File > Exit) is done.
+    get settled() { return this.#settled; }
+
+    // A command of the menu or the accelerators, by its id in the resource script.
+    command(id) {
+        const ids = this.#ids;
+        switch (id) {
+        case ids.IDM_EXIT:
+            return this.#act(() => this.#restart());
+        case ids.IDM_CONSOLE_STATUS:
+            return this.#act(() => this.#core.consoleStatus());
+        case ids.IDM_CONSOLE_CLOSE:
+            return this.#act(() => this.#core.consoleClose());
+        case ids.IDM_CONFIGURATION_INPUT:
+            return this.#act(() => this.#openConfigurationDialog());
+        case ids.IDM_HELP:
+            return this.#help.show();
+        }
+        return undefined;
+    }
+
+    #dialogActions() {
+        const core = () => this.#core;
+        const presses = {
+            setareMod: () => core().pressSetareMod(),
+            startSimulation: () => core().pressStartSimulation(),
+            regenerateSequence: () => core().pressRegenerateSequence(),
+            exit: () => core().pressExit(),
+        };
+        return {
+            type: (name, text) => this.#act(() => core().setFields({[name]: text})),
+            select: (name, item) => this.#act(() => core().setFields({[name]: item})),
+            notifyMappingList: (changed) => this.#act(() => core().notifyMappingList(changed)),
+            notifyWorkModeSelection: () => this.#act(() => core().notifyWorkModeSelection()),
+            press: (name) => this.#act(presses[name]),
+        };
+    }
+
+    #openConfigurationDialog() {
+        if (this.#core.openConfigurationDialog()) {
+            const state = this.#core.screenState();
+            this.#dialog.show(state.dialog);
+            this.#dialog.fill(this.#core.dialogTexts(), state.dialog.selections);
+        }
+    }
+
+    // The program ends and starts again: a fresh core, no dialog, no console, the title picture.
+    async #restart() {
+        this.#menu.close();
+        this.#help.end();
+        await this.#core.reload();
+        this.#repaints = null;
+        this.#problem.hidden = true;
+    }
+
+    #act(action) {
+        try {
+            const outcome = action();
+            if (outcome instanceof Promise) {
+                this.#settled = outcome.then(() => this.#show(), (error) => this.#fail(error));
+                return this.#settled;
+            }
+            this.#show();
+        } catch (error) {
+            this.#fail(error);
+        }
+        return undefined;
+    }
+
+    #show() {
+        const state = this.#core.screenState();
+        this.#dialog.show(state.dialog);
+        this.#console.show(state.console, () => this.#core.consoleText());
+        if (state.repaints !== this.#repaints) {
+            this.#repaints = state.repaints;
+            this.#paint();
+        }
+    }
+
+    #paint() {
+        const scene = this.#core.scene();
+        this.#surface.paint(scene);
+        // What the canvas shows in words, for a screen reader.
+        this.#sceneTexts.replaceChildren(
+            ...scene.filter((command) => command.command === 'text').map((command) => {
+                const item = document.createElement('li');
+                item.textContent = command.text;
+                return item;
+            }));
+    }
+
+    #fail(error) {
+        this.#problem.textContent = oneLine(error);
+        this.#problem.hidden = false;
+    }
+}

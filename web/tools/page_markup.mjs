@@ -1,0 +1,180 @@
+// The page's windows as HTML, laid out from the program's resources: the main window with its caption and
+// the menu of the resource script, the console, and the two dialogs from their templates, every control a
+// standard form control at the pixels the system gives its template rectangle. The texts are the scripts'
+// and the module's own; nothing here is typed a second time.
+import {labelTargets, pixelRect, templateFont} from './dialog_layout.mjs';
+
+export function escapeHtml(text) {
+    return text.replaceAll('&', '&amp;')
+        .replaceAll('<', '&lt;')
+        .replaceAll('>', '&gt;')
+        .replaceAll('"', '&quot;');
+}
+
+// A text with its mnemonic: "&File" shows File with the F underlined; "&&" is one ampersand.
+export function mnemonicHtml(text) {
+    return text.split('&&')
+        .map((part) => escapeHtml(part).replace(/&amp;(.)/, '<u>$1</u>').replaceAll('&amp;', ''))
+        .join('&amp;');
+}
+
+const placeStyle = ({left, top, width, height}) => `left:${left}px;top:${top}px` +
+                                                   (width === undefined ? '' : `;width:${width}px`) +
+                                                   (height === undefined ? '' : `;height:${height}px`);
+
+// The picture of an icon or bitmap resource: its file's name with .png, resolved by the page's assets.
+export function pictureName(path) { return path.replace(/^.*\//, '').replace(/\.\w+$/, ''); }
+
+function menuBarHtml(menu, title) {
+    const menus = menu.map((popup, index) => {
+        const items =
+            popup.items.map((item) => `<button type="button" role="menuitem" tabindex="-1" data-command="${
+                                item.id}">${mnemonicHtml(item.text)}</button>`);
+        return `<div class="menu"><button type="button" role="menuitem" aria-haspopup="menu" aria-expanded="false" ` +
+               `id="menu-${index}" tabindex="${index === 0 ? 0 : -1}">${mnemonicHtml(popup.text)}</button>` +
+               `<div class="menu-popup" role="menu" aria-labelledby="menu-${index}" hidden>${
+                   items.join('')}</div></div>`;
+    });
+    return `<nav class="menu-bar" role="menubar" aria-label="${escapeHtml(title)}">${menus.join('')}</nav>`;
+}
+
+function mainWindowHtml({resources, windows, iconPicture, titleId}) {
+    const title = resources.strings.get(titleId);
+    const {client} = windows.mainWindow;
+    return `<section class="window main-window" id="main-window" aria-labelledby="main-window-title" style="${
+               placeStyle({
+                   left: windows.mainWindow.x,
+                   top: windows.mainWindow.y,
+                   width: windows.mainWindow.width
+               })}">` +
+           `<div class="caption"><img class="caption-icon" src="{{picture:${
+               iconPicture}}}" alt="" width="16" height="16">` +
+           `<span id="main-window-title">${escapeHtml(title)}</span></div>` +
+           menuBarHtml(resources.menu, title) +
+           `<div class="client"><canvas id="main-view" width="${client.width}" height="${client.height}">` +
+           `<ul class="scene-texts"></ul></canvas></div></section>`;
+}
+
+function consoleHtml({windows, consoleTitle}) {
+    return `<section class="window console" id="console" aria-labelledby="console-title" hidden style="${
+               placeStyle(
+                   {left: windows.console.x, top: windows.console.y, width: windows.console.width})}">` +
+           `<div class="caption"><span id="console-title">${escapeHtml(consoleTitle)}</span></div>` +
+           `<pre class="console-text" id="console-text" tabindex="0" aria-labelledby="console-title"></pre></section>`;
+}
+
+// One control of a template, at its pixels. Fields and lists carry the id the module knows them by.
+function controlHtml(control, context) {
+    const {dialog, units, targets, names, listItems} = context;
+    const domId = (id) => `d${dialog.id}-c${id}`;
+    const place = pixelRect(control.rect, units.baseUnits);
+    switch (control.kind) {
+    case 'button':
+        return `<button type="button" class="push-button${control.default ? ' default' : ''}" data-control="${
+            control.id}" style="${placeStyle(place)}">${mnemonicHtml(control.text)}</button>`;
+    case 'label': {
+        const target = targets.labelFor.get(control);
+        const text =
+            control.styles.includes('SS_NOPREFIX') ? escapeHtml(control.text) : mnemonicHtml(control.text);
+        if (target) {
+            return `<label class="static field-label" for="${domId(target.id)}" style="${
+                placeStyle(place)}">${text}</label>`;
+        }
+        const id = targets.group?.label === control ? ` id="${domId('group')}"` : '';
+        return `<span class="static"${id} style="${placeStyle(place)}">${text}</span>`;
+    }
+    case 'edit': {
+        const member = targets.group?.members.indexOf(control) ?? -1;
+        const name =
+            member >= 0 ? ` aria-label="${escapeHtml(`${targets.group.label.text} ${member}`)}"` : '';
+        return `<input type="text" class="edit" id="${domId(control.id)}" data-control="${control.id}"${
+                   name} ` +
+               `inputmode="numeric" autocomplete="off" spellcheck="false" style="${placeStyle(place)}">`;
+    }
+    case 'list': {
+        const items = listItems.get(control.id);
+        if (!items) {
+            throw new Error(`the module has no list for control ${control.id} of ${dialog.name}`);
+        }
+        const closed = {
+            ...place,
+            height: units.baseUnits.y + 8
+        }; // the template's height includes the drop-down
+        return `<select class="drop-down-list" id="${domId(control.id)}" data-control="${
+            control.id}" style="${placeStyle(closed)}">${
+            items.map((item) => `<option>${escapeHtml(item)}</option>`).join('')}</select>`;
+    }
+    case 'icon':
+        return `<img class="icon" src="{{picture:${
+            names.get(control.icon)}}}" alt="" width="32" height="32" style="${
+            placeStyle({left: place.left, top: place.top})}">`;
+    }
+    throw new Error(`no markup for a ${control.kind}`);
+}
+
+function dialogHtml(dialog, {place, pictureNames, listItems, hidden = true}) {
+    const units = templateFont(dialog.font);
+    const size = pixelRect(dialog.rect, units.baseUnits);
+    const targets = labelTargets(dialog.controls);
+    const context = {dialog, units, targets, names: pictureNames, listItems};
+    let controls = dialog.controls.map((control) => controlHtml(control, context));
+    if (targets.group) {
+        // The group's fields in one group named by its label, in template (tab) order.
+        const members = new Set(targets.group.members.map((member) => dialog.controls.indexOf(member)));
+        const first = Math.min(...members);
+        const grouped = controls.filter((_, index) => members.has(index));
+        controls = controls.flatMap(
+            (html, index) =>
+                index === first
+                    ? [`<div role="group" aria-labelledby="d${dialog.id}-cgroup">${grouped.join('')}</div>`]
+                : members.has(index) ? []
+                                     : [html]);
+    }
+    return `<section class="window dialog" id="dialog-${dialog.id}" role="dialog" aria-labelledby="dialog-${
+               dialog.id}-title"${hidden ? ' hidden' : ''} style="${
+               placeStyle({left: place.x, top: place.y})}">` +
+           `<div class="caption"><span id="dialog-${dialog.id}-title">${escapeHtml(dialog.caption)}</span>` +
+           `<button type="button" class="close-box" data-control="2" aria-label="Close" tabindex="-1">×</button></div>` +
+           `<div class="dialog-client" style="width:${size.width}px;height:${size.height}px;font-size:${
+               units.pixels}px;line-height:${units.baseUnits.y}px">${controls.join('')}</div></section>`;
+}
+
+const dialogChrome = 24; // a dialog's caption and frame, as page.css draws them
+const desktopMargin = 5; // around the windows, as the main window stands 5 pixels from the screen's corner
+
+// The desktop that holds every window where the program puts it, the console at its tallest.
+export function desktopSize(resources, windows) {
+    const dialogBottom = (name, place) => {
+        const dialog = resources.dialogs.find((entry) => entry.id === resources.ids.get(name));
+        return place.y + pixelRect(dialog.rect, templateFont(dialog.font).baseUnits).height + dialogChrome;
+    };
+    const right =
+        Math.max(windows.console.x + windows.console.width, windows.mainWindow.x + windows.mainWindow.width);
+    const bottom =
+        Math.max(windows.console.y + windows.console.height, windows.mainWindow.y + windows.mainWindow.height,
+                 dialogBottom('IDD_CONFIGURATION', windows.configurationDialog),
+                 dialogBottom('IDD_HELP', windows.helpDialog));
+    return {width: right + desktopMargin, height: bottom + desktopMargin};
+}
+
+// Everything on the page's desktop. core is the module's description: { inputs, windows,
+// consoleTitle }.
+export function desktopHtml(resources, core) {
+    const {ids} = resources;
+    const pictureNames = new Map([...resources.files].map(([id, path]) => [id, pictureName(path)]));
+    const listItems = new Map(core.inputs.lists.map((list) => [list.id, list.items]));
+    const dialog = (name) => resources.dialogs.find((entry) => entry.id === ids.get(name));
+    const html = [
+        mainWindowHtml({
+            resources,
+            windows: core.windows,
+            iconPicture: pictureNames.get(ids.get('IDI_PROGRAM_ICON')),
+            titleId: ids.get('IDS_WINDOW_TITLE')
+        }),
+        consoleHtml({windows: core.windows, consoleTitle: core.consoleTitle}),
+        dialogHtml(dialog('IDD_CONFIGURATION'),
+                   {place: core.windows.configurationDialog, pictureNames, listItems}),
+        dialogHtml(dialog('IDD_HELP'), {place: core.windows.helpDialog, pictureNames, listItems}),
+    ];
+    return html.join('\n');
+}
