@@ -17,7 +17,7 @@ struct ButtonEffects {
 void pressSetareMod(const DialogFields& fields, const ButtonEffects& effects = {});
 
 // START SIMULARE, after a "Setare mod" that validated: sets simulationStarted, runs the simulation on the
-// stored configuration and, between the effects, sets resultsReady.
+// stored configuration, classifies its misses (missKinds) and, between the effects, sets resultsReady.
 void pressStartSimulation(const ButtonEffects& effects = {});
 
 // "Reinit. secv.aleatoare": the next random-sequence run draws a new sequence.
