@@ -196,12 +196,15 @@ constexpr TextOption textOptions[] = {
      "print the report after every START SIMULARE, not only after the last"},
     {"--steps", noValue, runsGroup, setFlag<&TextCommand::printSteps>,
      "instead of the report, every simulated step of every run as one CSV table:\n"
-     "run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent"},
+     "run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent,miss_kind\n"
+     "(miss_kind: compulsory, capacity or conflict, empty on a hit)"},
     {"--compare", noValue, runsGroup, setFlag<&TextCommand::compareMethods>,
-     "instead of the report, a table per sequence run of the five methods and policies;\n"
-     "the sets field counts for set-associative mapping only (the others get \"0\")"},
+     "instead of the report, a table per sequence run of the five methods and policies,\n"
+     "with the misses of each kind; the sets field counts for set-associative mapping\n"
+     "only (the others get \"0\")"},
     {"--csv", noValue, runsGroup, setFlag<&TextCommand::comparisonCsv>,
-     "the tables of --compare as one CSV table:\nrun,mapping,policy,steps,misses,miss_rate_percent"},
+     "the tables of --compare as one CSV table:\n"
+     "run,mapping,policy,steps,misses,miss_rate_percent,compulsory,capacity,conflict"},
     {"--seed", "N", runsGroup, setSeed, "make the random sequence reproducible"},
     {"--help", noValue, runsGroup, setFlag<&TextCommand::showHelp>, "print this text"},
 };
