@@ -1,9 +1,9 @@
 #include "cli/method_comparison.h"
 
-#include "cli/list_text.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
 #include "config/dialog_buttons.h"
+#include "config/list_text.h"
 #include "engine/miss_kinds.h"
 #include "engine/miss_rate.h"
 #include "engine/simulation_state.h"

@@ -1,8 +1,8 @@
 #include "cli/text_options.h"
 
-#include "cli/list_text.h"
 #include "config/choice_names.h"
 #include "config/field_text.h"
+#include "config/list_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -82,6 +82,8 @@ struct CommandBuilder {
     int addressesInRun = 0;
     std::uint32_t repeats = 1;
     std::string error;
+    std::string_view firstRunOption; // the first option that asks for a run, which an exercise excludes
+    std::string_view firstExerciseOption;
 
     bool fail(std::string message) {
         error = std::move(message);
@@ -156,13 +158,25 @@ bool setRepeats(CommandBuilder& builder, const TextOption& option, std::string_v
     return true;
 }
 
+// A seed: any 64-bit number.
+template <std::optional<std::uint64_t> TextCommand::*seed>
 bool setSeed(CommandBuilder& builder, const TextOption& option, std::string_view value) {
-    builder.command.seed = parseWhole<std::uint64_t>(value);
-    if (!builder.command.seed) {
+    builder.command.*seed = parseWhole<std::uint64_t>(value);
+    if (!(builder.command.*seed)) {
         return builder.fail(std::string(option.name) + " accepts a whole number from 0 to " +
                             std::to_string(std::numeric_limits<std::uint64_t>::max()) + ", not \"" +
                             std::string(value) + "\"");
     }
+    return true;
+}
+
+bool setExerciseCount(CommandBuilder& builder, const TextOption& option, std::string_view value) {
+    const auto count = parseWhole<std::uint32_t>(value);
+    if (!count || *count < 1 || *count > maxExercises) {
+        return builder.fail(std::string(option.name) + " accepts a whole number from 1 to " +
+                            std::to_string(maxExercises) + ", not \"" + std::string(value) + "\"");
+    }
+    builder.command.exerciseCount = *count;
     return true;
 }
 
@@ -173,6 +187,7 @@ constexpr std::string_view fieldsGroup =
     "Dialog fields (each value is the text typed into the field; an omitted field holds \"0\"):";
 constexpr std::string_view listsGroup = "Lists (an omitted list has no selection):";
 constexpr std::string_view runsGroup = "Runs:";
+constexpr std::string_view exerciseGroup = "Exercise sheets (instead of any run):";
 
 // Every option the command line accepts: the usage, the unknown option's error and the parser all read them
 // here.
@@ -205,8 +220,18 @@ constexpr TextOption textOptions[] = {
     {"--csv", noValue, runsGroup, setFlag<&TextCommand::comparisonCsv>,
      "the tables of --compare as one CSV table:\n"
      "run,mapping,policy,steps,misses,miss_rate_percent,compulsory,capacity,conflict"},
-    {"--seed", "N", runsGroup, setSeed, "make the random sequence reproducible"},
+    {"--seed", "N", runsGroup, setSeed<&TextCommand::seed>, "make the random sequence reproducible"},
     {"--help", noValue, runsGroup, setFlag<&TextCommand::showHelp>, "print this text"},
+    {"--exercise", "SEED", exerciseGroup, setSeed<&TextCommand::exerciseSeed>,
+     "print exercise sheet number SEED: a configuration and ten addresses of a given\n"
+     "sequence, drawn from the number, and tables to fill in; the same number gives\n"
+     "the same sheet everywhere"},
+    {"--answers", noValue, exerciseGroup, setFlag<&TextCommand::exerciseAnswers>,
+     "the same sheet filled in by the simulator, with the kind of every miss"},
+    {"--count", "N", exerciseGroup, setExerciseCount,
+     "N sheets, numbered SEED, SEED + 1, ... (at most 1000)"},
+    {"--markdown", noValue, exerciseGroup, setFlag<&TextCommand::exerciseMarkdown>,
+     "the sheets as Markdown, for a course page"},
 };
 
 const TextOption* findOption(std::string_view name) {
@@ -226,12 +251,22 @@ std::string acceptedOptions() {
     return accepted;
 }
 
+// Remembers the first option of an exercise and the first that asks for a run (--help asks for neither).
+void noteOptionKind(CommandBuilder& builder, const TextOption& option) {
+    std::string_view& first =
+        option.group == exerciseGroup ? builder.firstExerciseOption : builder.firstRunOption;
+    if (first.empty() && option.name != "--help") {
+        first = option.name;
+    }
+}
+
 bool readArgument(ArgumentReader& reader, CommandBuilder& builder) {
     const std::string_view name = reader.take();
     const TextOption* option = findOption(name);
     if (option == nullptr) {
         return builder.fail("unknown option \"" + std::string(name) + "\"; accepted: " + acceptedOptions());
     }
+    noteOptionKind(builder, *option);
     if (!option->takesValue()) {
         return option->apply(builder, *option, {});
     }
@@ -246,8 +281,24 @@ bool selectsIndividualMode(const RunSegment& segment) {
     return segment.fields.mode == toInt(WorkMode::Individual);
 }
 
+// An exercise draws its own configuration and runs nothing else; its other options need it.
+bool checkExerciseChoice(CommandBuilder& builder) {
+    const TextCommand& command = builder.command;
+    if (!command.exerciseSeed) {
+        return builder.firstExerciseOption.empty() || builder.fail(std::string(builder.firstExerciseOption) +
+                                                                   " belongs to an exercise sheet and needs "
+                                                                   "--exercise");
+    }
+    return builder.firstRunOption.empty() ||
+           builder.fail("--exercise draws its own configuration and runs nothing else: " +
+                        std::string(builder.firstRunOption) + " cannot go with it");
+}
+
 // The outputs that replace the report exclude each other, and a comparison is one of sequence runs.
 bool checkOutputChoice(CommandBuilder& builder) {
+    if (!checkExerciseChoice(builder)) {
+        return false;
+    }
     const TextCommand& command = builder.command;
     if (command.printSteps && command.compareMethods) {
         return builder.fail("--steps and --compare each replace the report: choose one");

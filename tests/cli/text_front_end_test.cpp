@@ -251,13 +251,37 @@ TEST(TextFrontEnd, CompareStillPrintsEveryRowWhenACombinationDoesNotValidate) {
               "mic decit numarul de seturi\n");
 }
 
+// A sheet is the same bytes at every call, the next sheets follow from its number, and the key and Markdown
+// are the same exercise.
+TEST(TextFrontEnd, ExerciseSheetsComeFromTheirNumberAlone) {
+    const Outcome sheet = runTextFrontEnd("--exercise 7");
+    EXPECT_EQ(sheet.exitCode, 0);
+    EXPECT_EQ(sheet.err, "");
+    EXPECT_TRUE(sheet.out.starts_with(separator + "Exercitiul 7\nMaparea memoriei cache\n" + separator +
+                                      "Dimensiune RAM: 256 (Mo)\n"))
+        << sheet.out;
+    EXPECT_EQ(runTextFrontEnd("--exercise 7").out, sheet.out);
+    const Outcome two = runTextFrontEnd("--exercise 7 --count 2");
+    EXPECT_EQ(two.out, sheet.out + "\n" + runTextFrontEnd("--exercise 8").out);
+
+    const Outcome key = runTextFrontEnd("--answers --markdown --exercise 7");
+    EXPECT_EQ(key.exitCode, 0);
+    EXPECT_TRUE(key.out.starts_with("## Exercitiul 7 - rezolvare\n")) << key.out;
+    EXPECT_NE(key.out.find("| 3 | 57267295 (369d45f) | 873 (369) | 1 (1) | 21599 (545f) | miss | - | "
+                           "obligatoriu |\n"),
+              std::string::npos)
+        << key.out;
+    EXPECT_TRUE(key.out.ends_with("Rata de pierderi = 5 / 10 = 50.00 %\n"));
+}
+
 TEST(TextFrontEnd, UsageErrorsWriteOneLineOnStandardErrorOnly) {
     const char* const elevenAddresses =
         "--address 1 --address 2 --address 3 --address 4 --address 5 "
         "--address 6 --address 7 --address 8 --address 9 --address 10 --address 11";
     for (const char* arguments :
          {"--mapping directe", "--bogus", "--runs 0", "--ram", elevenAddresses, "--steps --compare", "--csv",
-          "--compare --mode individual", "--compare --mode 'secventa data' --then --mode individual"}) {
+          "--compare --mode individual", "--compare --mode 'secventa data' --then --mode individual",
+          "--answers", "--exercise 7 --ram 1", "--exercise x", "--exercise 7 --count 0", "--count 2"}) {
         const Outcome outcome = runTextFrontEnd(arguments);
         EXPECT_EQ(outcome.exitCode, 64) << arguments;
         EXPECT_EQ(outcome.out, "") << arguments;
