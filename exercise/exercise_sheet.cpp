@@ -65,11 +65,17 @@ class SheetWriter {
 
     void heading(const std::string& text) {
         line("");
-        line((markdown() ? "### " : "") + text);
+        std::fprintf(out_, "%s%s\n", markdown() ? "### " : "", text.c_str());
         line("");
     }
 
-    void item(const std::string& text) { line((markdown() ? "- " : "") + text); }
+    // A line of the configuration: label, value and unit.
+    void item(const char* label, std::int64_t value, const char* unit = "") {
+        std::fprintf(out_, "%s%s%" PRId64 "%s\n", markdown() ? "- " : "", label, value, unit);
+    }
+    void item(const char* label, const wchar_t* choice) {
+        std::fprintf(out_, "%s%s%s\n", markdown() ? "- " : "", label, narrowText(choice).c_str());
+    }
 
     void table(SheetTable& table) {
         table.answersShown = options_.answers;
@@ -77,33 +83,30 @@ class SheetWriter {
     }
 
     void writeTitle() {
-        const std::string title =
-            "Exercitiul " + std::to_string(exercise_.seed) + (options_.answers ? " - rezolvare" : "");
+        const char* solved = options_.answers ? " - rezolvare" : "";
         if (markdown()) {
-            line("## " + title);
-            line("");
-            line("Maparea memoriei cache.");
-            line("");
+            std::fprintf(out_, "## Exercitiul %" PRIu64 "%s\n\nMaparea memoriei cache.\n\n", exercise_.seed,
+                         solved);
             return;
         }
         line(separatorLine);
-        line(title);
+        std::fprintf(out_, "Exercitiul %" PRIu64 "%s\n", exercise_.seed, solved);
         line("Maparea memoriei cache");
         line(separatorLine);
     }
 
     void writeConfiguration() {
-        item("Dimensiune RAM: " + std::to_string(exercise_.ramSizeMb) + " (Mo)");
-        item("Dimensiune Cache: " + std::to_string(exercise_.cacheSizeKb) + " (ko)");
-        item("Dimensiune Bloc: " + std::to_string(exercise_.blockSizeBytes) + " (o)");
-        item("Metoda de mapare: " + narrowText(mappingMethodTexts[slot(toInt(exercise_.mapping))]));
+        item("Dimensiune RAM: ", exercise_.ramSizeMb, " (Mo)");
+        item("Dimensiune Cache: ", exercise_.cacheSizeKb, " (ko)");
+        item("Dimensiune Bloc: ", exercise_.blockSizeBytes, " (o)");
+        item("Metoda de mapare: ", mappingMethodTexts[slot(toInt(exercise_.mapping))]);
         if (exercise_.mapping == MappingMethod::SetAssociative) {
-            item("Numar de seturi: " + std::to_string(exercise_.setCount));
+            item("Numar de seturi: ", exercise_.setCount);
         }
         if (exercise_.policy != noSelection) {
-            item("Metoda de reamplasare: " + narrowText(replacementPolicyTexts[slot(exercise_.policy)]));
+            item("Metoda de reamplasare: ", replacementPolicyTexts[slot(exercise_.policy)]);
         }
-        item("Numar de blocuri in cache: " + std::to_string(exercise_.cacheBlockCount));
+        item("Numar de blocuri in cache: ", exercise_.cacheBlockCount);
         if (!markdown()) {
             line(separatorLine);
         }
@@ -176,8 +179,8 @@ class SheetWriter {
     void writeKindLegend() {
         line("");
         line("Tip miss: obligatoriu - primul acces la blocul RAM de cand cache-ul e gol;");
-        line("capacitate - ar fi miss si intr-un cache asociativ LRU de " +
-             std::to_string(key_.cacheBlockCount) + " blocuri,");
+        std::fprintf(out_, "capacitate - ar fi miss si intr-un cache asociativ LRU de %d blocuri,\n",
+                     key_.cacheBlockCount);
         line("cu aceleasi accese; conflict - un astfel de cache l-ar fi pastrat (de vina e");
         line("plasarea sau politica de reamplasare).");
     }

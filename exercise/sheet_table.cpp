@@ -42,7 +42,7 @@ void writeCells(std::FILE* out, const std::vector<std::string>& cells, const std
     std::string line = "|";
     for (std::size_t c = 0; c < cells.size(); ++c) {
         const std::size_t width = widths.empty() ? cells[c].size() : widths[c];
-        line += " " + aligned(cells[c], width, columns[c].rightAligned) + " |";
+        line.append(" ").append(aligned(cells[c], width, columns[c].rightAligned)).append(" |");
     }
     std::fprintf(out, "%s\n", line.c_str());
 }
