@@ -119,7 +119,7 @@ std::vector<std::uint32_t> drawAccessedBlocks(ExerciseRandom& random, const Exer
         std::swap(accessed[i], accessed[drawBelow(random, static_cast<std::uint32_t>(i + 1))]);
     }
     const std::uint32_t repeated = drawBelow(random, static_cast<std::uint32_t>(accessed.size()));
-    accessed.insert(accessed.begin() + repeated + 1, accessed[repeated]);
+    accessed.insert(accessed.begin() + static_cast<std::ptrdiff_t>(repeated) + 1, accessed[repeated]);
     return accessed;
 }
 
