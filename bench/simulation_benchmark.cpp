@@ -1,8 +1,10 @@
-// Time of one runSimulation of 100 steps under each mapping method and replacement policy.
+// Time of one runSimulation of 100 steps under each mapping method and replacement policy, and apart from it
+// the time of classifying the misses of such a run.
 
 #include "config/cache_config.h"
 #include "config/choice_names.h"
 #include "config/dialog_buttons.h"
+#include "engine/miss_kinds.h"
 #include "engine/random_source.h"
 #include "engine/simulation_driver.h"
 
@@ -45,6 +47,19 @@ void runHundredSteps(benchmark::State& state, MappingMethod method, ReplacementP
     }
 }
 
+// classifyMisses after one run of 100 steps, which START SIMULARE adds to runSimulation.
+void classifyHundredSteps(benchmark::State& state, MappingMethod method, ReplacementPolicy policy,
+                          WorkMode mode) {
+    seedDeterministicRandom(2026);
+    allocateNameBuffers();
+    configure(method, policy, mode);
+    runSimulation();
+    for (auto _ : state) {
+        classifyMisses();
+        benchmark::ClobberMemory();
+    }
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(runHundredSteps, given_direct, MappingMethod::Direct, ReplacementPolicy::Fifo,
@@ -62,4 +77,8 @@ BENCHMARK_CAPTURE(runHundredSteps, random_direct, MappingMethod::Direct, Replace
 BENCHMARK_CAPTURE(runHundredSteps, random_associative_lru, MappingMethod::Associative, ReplacementPolicy::Lru,
                   WorkMode::RandomSequence);
 BENCHMARK_CAPTURE(runHundredSteps, random_set_associative_lru, MappingMethod::SetAssociative,
+                  ReplacementPolicy::Lru, WorkMode::RandomSequence);
+BENCHMARK_CAPTURE(classifyHundredSteps, given_direct, MappingMethod::Direct, ReplacementPolicy::Fifo,
+                  WorkMode::GivenSequence);
+BENCHMARK_CAPTURE(classifyHundredSteps, random_associative_lru, MappingMethod::Associative,
                   ReplacementPolicy::Lru, WorkMode::RandomSequence);

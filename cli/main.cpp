@@ -8,6 +8,7 @@
 #include "config/choice_names.h"
 #include "config/dialog_buttons.h"
 #include "engine/random_source.h"
+#include "exercise/exercise_sheet.h"
 #include "report/status_report.h"
 #include "view/main_scene.h"
 #include "view/scene_json.h"
@@ -93,8 +94,22 @@ int printSceneAfterRuns(const TextCommand& command) {
     return status;
 }
 
+// The sheets of --exercise. A drawn configuration always validates; one that did not would show its error list.
+int printExercises(const TextCommand& command) {
+    const SheetOptions options{command.exerciseAnswers,
+                               command.exerciseMarkdown ? SheetFormat::Markdown : SheetFormat::Text};
+    if (!writeExerciseSheets(stdout, *command.exerciseSeed, command.exerciseCount, options)) {
+        printStatusReport(stdout);
+        return exitInvalidConfiguration;
+    }
+    return 0;
+}
+
 int perform(const TextCommand& command) {
     allocateNameBuffers();
+    if (command.exerciseSeed) {
+        return printExercises(command);
+    }
     if (command.seed) {
         seedDeterministicRandom(*command.seed);
     }

@@ -1,10 +1,11 @@
 #include "cli/method_comparison.h"
 
 #include "cli/error_line.h"
-#include "cli/list_text.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
 #include "config/dialog_buttons.h"
+#include "config/list_text.h"
+#include "engine/miss_kinds.h"
 #include "engine/miss_rate.h"
 #include "engine/simulation_state.h"
 
@@ -33,6 +34,9 @@ struct CombinationOutcome {
     int accesses = 0;
     int misses = 0;
     double missRatePercent = 0.0;
+    int compulsory = 0;
+    int capacity = 0;
+    int conflict = 0;
     std::string error;
 };
 
@@ -40,6 +44,14 @@ int missesAmong(int accesses) {
     int misses = 0;
     for (int s = 0; s < accesses; ++s) {
         misses += simulationState.missFlag[slot(s)] == missOutcome ? 1 : 0;
+    }
+    return misses;
+}
+
+int missesOfKindAmong(int accesses, MissKind kind) {
+    int misses = 0;
+    for (int s = 0; s < accesses; ++s) {
+        misses += missKinds.kind[slot(s)] == kind ? 1 : 0;
     }
     return misses;
 }
@@ -76,21 +88,25 @@ CombinationOutcome runCombination(const DialogFields& runFields, const Combinati
     outcome.accesses = chartedAccessCount();
     outcome.misses = missesAmong(outcome.accesses);
     outcome.missRatePercent = simulationState.missRate[slot(outcome.accesses - 1)] * 100.0;
+    outcome.compulsory = missesOfKindAmong(outcome.accesses, MissKind::Compulsory);
+    outcome.capacity = missesOfKindAmong(outcome.accesses, MissKind::Capacity);
+    outcome.conflict = missesOfKindAmong(outcome.accesses, MissKind::Conflict);
     return outcome;
 }
 
 void writeRunStart(ComparisonFormat format, std::FILE* out, std::int32_t run) {
     if (format == ComparisonFormat::Csv) {
         if (run == 1) {
-            std::fputs("run,mapping,policy,steps,misses,miss_rate_percent\n", out);
+            std::fputs("run,mapping,policy,steps,misses,miss_rate_percent,compulsory,capacity,conflict\n",
+                       out);
         }
         return;
     }
     if (run > 1) {
         std::fputs("\n", out);
     }
-    std::fprintf(out, "%-24s%-10s%6s  %4s  %16s\n", "metoda de mapare", "politica", "accese", "miss",
-                 "rata de pierderi");
+    std::fprintf(out, "%-24s%-10s%6s  %4s  %16s  %11s  %10s  %8s\n", "metoda de mapare", "politica", "accese",
+                 "miss", "rata de pierderi", "obligatorii", "capacitate", "conflict");
 }
 
 void writeTableLine(std::FILE* out, const CombinationOutcome& outcome) {
@@ -99,22 +115,24 @@ void writeTableLine(std::FILE* out, const CombinationOutcome& outcome) {
         std::fprintf(out, "%-24s%-10s%s\n", outcome.mapping.c_str(), policy, outcome.error.c_str());
         return;
     }
-    std::fprintf(out, "%-24s%-10s%6d  %4d  %14.2f %%\n", outcome.mapping.c_str(), policy, outcome.accesses,
-                 outcome.misses, outcome.missRatePercent);
+    std::fprintf(out, "%-24s%-10s%6d  %4d  %14.2f %%  %11d  %10d  %8d\n", outcome.mapping.c_str(), policy,
+                 outcome.accesses, outcome.misses, outcome.missRatePercent, outcome.compulsory,
+                 outcome.capacity, outcome.conflict);
 }
 
 // A row without figures keeps the CSV clean: its error goes to err, on one line.
 void writeCsvLine(std::FILE* out, std::FILE* err, std::int32_t run, const CombinationOutcome& outcome) {
     std::fprintf(out, "%d,%s,%s,", run, outcome.mapping.c_str(), outcome.policy.c_str());
     if (!outcome.valid) {
-        std::fputs(",,\n", out);
+        std::fputs(",,,,,\n", out);
         const std::string combination =
             outcome.mapping + (outcome.policy.empty() ? "" : " " + outcome.policy);
         std::fprintf(err, "tarvel_cache_text: run %d, %s: %s\n", run, combination.c_str(),
                      outcome.error.c_str());
         return;
     }
-    std::fprintf(out, "%d,%d,%.2f\n", outcome.accesses, outcome.misses, outcome.missRatePercent);
+    std::fprintf(out, "%d,%d,%.2f,%d,%d,%d\n", outcome.accesses, outcome.misses, outcome.missRatePercent,
+                 outcome.compulsory, outcome.capacity, outcome.conflict);
 }
 
 } // namespace

@@ -9,8 +9,9 @@ enum class ComparisonFormat { Table, Csv };
 
 // Each sequence run of the command line under the five mapping methods and policies on the same addresses:
 // "directa", "asociativa" with FIFO and LRU, "asociativa pe seturi" with FIFO and LRU. A combination's line
-// gives the accesses its chart shows, the misses among them and the miss rate at the last, or the report's
-// first error when its configuration does not validate. Lines are written as they come, so the comparison
+// gives the accesses its chart shows, the misses among them, the miss rate at the last and how many of those
+// misses are compulsory, capacity and conflict misses, or the report's first error when its configuration
+// does not validate. Lines are written as they come, so the comparison
 // takes the same memory however many runs it covers.
 class MethodComparison {
   public:

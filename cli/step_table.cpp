@@ -2,6 +2,7 @@
 
 #include "config/cache_config.h"
 #include "config/capacities.h"
+#include "engine/miss_kinds.h"
 #include "engine/miss_rate.h"
 #include "engine/simulation_state.h"
 
@@ -31,6 +32,21 @@ void writeIndex(std::FILE* out, std::size_t trace) {
     }
 }
 
+// The miss_kind column: empty on a hit.
+const char* missKindName(MissKind kind) {
+    switch (kind) {
+    case MissKind::Compulsory:
+        return "compulsory";
+    case MissKind::Capacity:
+        return "capacity";
+    case MissKind::Conflict:
+        return "conflict";
+    case MissKind::None:
+        break;
+    }
+    return "";
+}
+
 } // namespace
 
 void StepTable::writeLastRun() {
@@ -58,7 +74,7 @@ void StepTable::writeIndividualRow() {
 
 void StepTable::writeRow(const StepPlace& place) {
     if (!headerWritten_) {
-        std::fputs("run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent\n", out_);
+        std::fputs("run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent,miss_kind\n", out_);
         headerWritten_ = true;
     }
     const SimulationState& state = simulationState;
@@ -66,6 +82,7 @@ void StepTable::writeRow(const StepPlace& place) {
                  state.tagValue[place.trace]);
     writeIndex(out_, place.trace);
     const bool miss = state.missFlag[place.outcome] == missOutcome;
-    std::fprintf(out_, ",%u,%u,%s,%.2f\n", state.wordOffset[place.trace],
-                 state.stepRecords[place.trace].ramBlock, miss ? "miss" : "hit", place.missRate * 100.0);
+    std::fprintf(out_, ",%u,%u,%s,%.2f,%s\n", state.wordOffset[place.trace],
+                 state.stepRecords[place.trace].ramBlock, miss ? "miss" : "hit", place.missRate * 100.0,
+                 missKindName(missKinds.kind[place.outcome]));
 }

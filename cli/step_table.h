@@ -4,7 +4,7 @@
 #include <cstdio>
 
 // Every simulated step of the command line as one CSV table:
-//     run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent
+//     run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent,miss_kind
 // Each run's rows are written as soon as it has run and the header before the first row, so the table takes
 // the same memory however many runs it covers.
 class StepTable {

@@ -1,8 +1,8 @@
 #include "cli/text_options.h"
 
-#include "cli/list_text.h"
 #include "config/choice_names.h"
 #include "config/field_text.h"
+#include "config/list_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -82,6 +82,8 @@ struct CommandBuilder {
     int addressesInRun = 0;
     std::uint32_t repeats = 1;
     std::string error;
+    std::string_view firstRunOption; // the first option that asks for a run, which an exercise excludes
+    std::string_view firstExerciseOption;
 
     bool fail(std::string message) {
         error = std::move(message);
@@ -156,13 +158,25 @@ bool setRepeats(CommandBuilder& builder, const TextOption& option, std::string_v
     return true;
 }
 
+// A seed: any 64-bit number.
+template <std::optional<std::uint64_t> TextCommand::*seed>
 bool setSeed(CommandBuilder& builder, const TextOption& option, std::string_view value) {
-    builder.command.seed = parseWhole<std::uint64_t>(value);
-    if (!builder.command.seed) {
+    builder.command.*seed = parseWhole<std::uint64_t>(value);
+    if (!(builder.command.*seed)) {
         return builder.fail(std::string(option.name) + " accepts a whole number from 0 to " +
                             std::to_string(std::numeric_limits<std::uint64_t>::max()) + ", not \"" +
                             std::string(value) + "\"");
     }
+    return true;
+}
+
+bool setExerciseCount(CommandBuilder& builder, const TextOption& option, std::string_view value) {
+    const auto count = parseWhole<std::uint32_t>(value);
+    if (!count || *count < 1 || *count > maxExercises) {
+        return builder.fail(std::string(option.name) + " accepts a whole number from 1 to " +
+                            std::to_string(maxExercises) + ", not \"" + std::string(value) + "\"");
+    }
+    builder.command.exerciseCount = *count;
     return true;
 }
 
@@ -173,6 +187,7 @@ constexpr std::string_view fieldsGroup =
     "Dialog fields (each value is the text typed into the field; an omitted field holds \"0\"):";
 constexpr std::string_view listsGroup = "Lists (an omitted list has no selection):";
 constexpr std::string_view runsGroup = "Runs:";
+constexpr std::string_view exerciseGroup = "Exercise sheets (instead of any run):";
 
 // Every option the command line accepts: the usage, the unknown option's error and the parser all read them
 // here.
@@ -196,17 +211,30 @@ constexpr TextOption textOptions[] = {
      "print the report after every START SIMULARE, not only after the last"},
     {"--steps", noValue, runsGroup, setFlag<&TextCommand::printSteps>,
      "instead of the report, every simulated step of every run as one CSV table:\n"
-     "run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent"},
+     "run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent,miss_kind\n"
+     "(miss_kind: compulsory, capacity or conflict, empty on a hit)"},
     {"--compare", noValue, runsGroup, setFlag<&TextCommand::compareMethods>,
-     "instead of the report, a table per sequence run of the five methods and policies;\n"
-     "the sets field counts for set-associative mapping only (the others get \"0\")"},
+     "instead of the report, a table per sequence run of the five methods and policies,\n"
+     "with the misses of each kind; the sets field counts for set-associative mapping\n"
+     "only (the others get \"0\")"},
     {"--csv", noValue, runsGroup, setFlag<&TextCommand::comparisonCsv>,
-     "the tables of --compare as one CSV table:\nrun,mapping,policy,steps,misses,miss_rate_percent"},
+     "the tables of --compare as one CSV table:\n"
+     "run,mapping,policy,steps,misses,miss_rate_percent,compulsory,capacity,conflict"},
     {"--scene", noValue, runsGroup, setFlag<&TextCommand::printScene>,
      "instead of the report, what the main window shows after the last run, laid out for\n"
      "its 904 x 466 client area: one drawing command a line, as JSON Lines"},
-    {"--seed", "N", runsGroup, setSeed, "make the random sequence reproducible"},
+    {"--seed", "N", runsGroup, setSeed<&TextCommand::seed>, "make the random sequence reproducible"},
     {"--help", noValue, runsGroup, setFlag<&TextCommand::showHelp>, "print this text"},
+    {"--exercise", "SEED", exerciseGroup, setSeed<&TextCommand::exerciseSeed>,
+     "print exercise sheet number SEED: a configuration and ten addresses of a given\n"
+     "sequence, drawn from the number, and tables to fill in; the same number gives\n"
+     "the same sheet everywhere"},
+    {"--answers", noValue, exerciseGroup, setFlag<&TextCommand::exerciseAnswers>,
+     "the same sheet filled in by the simulator, with the kind of every miss"},
+    {"--count", "N", exerciseGroup, setExerciseCount,
+     "N sheets, numbered SEED, SEED + 1, ... (at most 1000)"},
+    {"--markdown", noValue, exerciseGroup, setFlag<&TextCommand::exerciseMarkdown>,
+     "the sheets as Markdown, for a course page"},
 };
 
 const TextOption* findOption(std::string_view name) {
@@ -226,12 +254,22 @@ std::string acceptedOptions() {
     return accepted;
 }
 
+// Remembers the first option of an exercise and the first that asks for a run (--help asks for neither).
+void noteOptionKind(CommandBuilder& builder, const TextOption& option) {
+    std::string_view& first =
+        option.group == exerciseGroup ? builder.firstExerciseOption : builder.firstRunOption;
+    if (first.empty() && option.name != "--help") {
+        first = option.name;
+    }
+}
+
 bool readArgument(ArgumentReader& reader, CommandBuilder& builder) {
     const std::string_view name = reader.take();
     const TextOption* option = findOption(name);
     if (option == nullptr) {
         return builder.fail("unknown option \"" + std::string(name) + "\"; accepted: " + acceptedOptions());
     }
+    noteOptionKind(builder, *option);
     if (!option->takesValue()) {
         return option->apply(builder, *option, {});
     }
@@ -246,8 +284,24 @@ bool selectsIndividualMode(const RunSegment& segment) {
     return segment.fields.mode == toInt(WorkMode::Individual);
 }
 
+// An exercise draws its own configuration and runs nothing else; its other options need it.
+bool checkExerciseChoice(CommandBuilder& builder) {
+    const TextCommand& command = builder.command;
+    if (!command.exerciseSeed) {
+        return builder.firstExerciseOption.empty() || builder.fail(std::string(builder.firstExerciseOption) +
+                                                                   " belongs to an exercise sheet and needs "
+                                                                   "--exercise");
+    }
+    return builder.firstRunOption.empty() ||
+           builder.fail("--exercise draws its own configuration and runs nothing else: " +
+                        std::string(builder.firstRunOption) + " cannot go with it");
+}
+
 // The outputs that replace the report exclude each other, and a comparison is one of sequence runs.
 bool checkOutputChoice(CommandBuilder& builder) {
+    if (!checkExerciseChoice(builder)) {
+        return false;
+    }
     const TextCommand& command = builder.command;
     if (int{command.printSteps} + int{command.compareMethods} + int{command.printScene} > 1) {
         return builder.fail("--steps, --compare and --scene each replace the report: choose one");
@@ -276,6 +330,20 @@ constexpr std::string_view usageTail =
     "    --iterations 1 --address 24580 --address 8200 --address 12300 --address 28688 --address 12308 \\\n"
     "    --address 20504 --address 24604 --address 8224 --address 24612 --address 12328 \\\n"
     "    --mapping \"asociativa pe seturi\" --policy LRU --steps\n"
+    "\n"
+    "Why each miss happens: the pages 1 2 3 4 1 2 5 1 2 3 on 4 blocks, associative FIFO. Every first access\n"
+    "is compulsory; 5 evicts 1, 1 evicts 2 and 2 evicts 3, so 1 and 2 at steps 8 and 9 are conflicts (an LRU\n"
+    "cache of 4 blocks would still hold them) and 3 at step 10 a capacity miss (it would not):\n"
+    "  tarvel_cache_text --ram 1 --cache 16 --block 4096 --mapping asociativa --policy FIFO \\\n"
+    "    --mode \"secventa data\" --iterations 1 --address 4096 --address 8192 --address 12288 \\\n"
+    "    --address 16384 --address 4096 --address 8192 --address 20480 --address 4096 --address 8192 \\\n"
+    "    --address 12288 --steps\n"
+    "\n"
+    "Exercise sheet 7, then its key. Its 2 cache blocks of 32768 bytes in 256 MB make 28-bit addresses of\n"
+    "a 15-bit word, a 1-bit block and a 12-bit tag: address 57267295, 369d45f in hexadecimal, has the\n"
+    "word 545f (21599), the block 1 and the tag 369 (873):\n"
+    "  tarvel_cache_text --exercise 7\n"
+    "  tarvel_cache_text --exercise 7 --answers\n"
     "\n"
     "Exit status: 0 after the last run; 2 when a configuration is invalid (its error list is printed; with\n"
     "--compare, when any combination is); 64 for a usage error; 74 when the output cannot be written.\n";

@@ -26,6 +26,11 @@ struct TextCommand {
     bool printScene = false;     // the main view's drawing commands instead of the report
     std::optional<std::uint64_t> seed;
     bool showHelp = false;
+    // An exercise sheet instead of any run: its number, how many sheets from it, the key, Markdown.
+    std::optional<std::uint64_t> exerciseSeed;
+    std::uint32_t exerciseCount = 1;
+    bool exerciseAnswers = false;
+    bool exerciseMarkdown = false;
 };
 
 // The command, or a one-line usage error (non-empty error).
@@ -35,6 +40,7 @@ struct ParsedCommand {
 };
 
 inline constexpr std::uint32_t maxRuns = 1000000;
+inline constexpr std::uint32_t maxExercises = 1000;
 
 ParsedCommand parseTextCommand(std::span<const std::string_view> arguments);
 

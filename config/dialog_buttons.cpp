@@ -4,6 +4,7 @@
 #include "config/choice_names.h"
 #include "config/field_text.h"
 #include "config/validation.h"
+#include "engine/miss_kinds.h"
 #include "engine/simulation_driver.h"
 #include "engine/simulation_state.h"
 
@@ -79,6 +80,7 @@ void pressExit() {
 void pressStartSimulation(const ButtonEffects& effects) {
     simulationStarted = 1;
     runSimulation();
+    classifyMisses();
     perform(effects.showRunFinished);
     perform(effects.reopenConsole); // the report of the run
     resultsReady = 1;

@@ -17,7 +17,7 @@ struct ButtonEffects {
 void pressSetareMod(const DialogFields& fields, const ButtonEffects& effects = {});
 
 // START SIMULARE, after a "Setare mod" that validated: sets simulationStarted, runs the simulation on the
-// stored configuration and, between the effects, sets resultsReady.
+// stored configuration, classifies its misses (missKinds) and, between the effects, sets resultsReady.
 void pressStartSimulation(const ButtonEffects& effects = {});
 
 // A change of the work mode list's selection: choosing "individual" sets the stored iteration count to 0 at

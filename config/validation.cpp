@@ -8,13 +8,6 @@
 
 namespace {
 
-constexpr std::array<std::int32_t, 13> ramSizesMb{1, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096};
-constexpr std::array<std::int32_t, 7> cacheSizesKb{16, 32, 64, 128, 256, 512, 1024};
-constexpr std::array<std::int32_t, 10> blockSizesBytes{128,  256,  512,   1024,  2048,
-                                                       4096, 8192, 16384, 32768, 65536};
-constexpr std::array<std::int32_t, 4> setCounts{1, 2, 4, 8};
-constexpr std::array<std::int32_t, 4> cacheBlockCounts{2, 4, 8, 16};
-
 template <std::size_t N> bool isOneOf(std::int32_t value, const std::array<std::int32_t, N>& admissible) {
     return std::find(admissible.begin(), admissible.end(), value) != admissible.end();
 }
@@ -35,13 +28,13 @@ bool iterationCountInRange(const CacheConfig& config) {
 
 std::uint32_t sizeErrors(const CacheConfig& config) {
     std::uint32_t errors = 0;
-    if (!isOneOf(config.ramSizeMb, ramSizesMb)) {
+    if (!isOneOf(config.ramSizeMb, admissibleRamSizesMb)) {
         errors |= RamSizeInvalid;
     }
-    if (!isOneOf(config.cacheSizeKb, cacheSizesKb)) {
+    if (!isOneOf(config.cacheSizeKb, admissibleCacheSizesKb)) {
         errors |= CacheSizeInvalid;
     }
-    if (!isOneOf(config.blockSizeBytes, blockSizesBytes)) {
+    if (!isOneOf(config.blockSizeBytes, admissibleBlockSizesBytes)) {
         errors |= BlockSizeInvalid;
     }
     return errors;
@@ -57,7 +50,7 @@ std::uint32_t choiceErrors(const CacheConfig& config) {
     if (usesPolicy && toInt(config.replacementPolicy) < 0) {
         errors |= PolicyMissing;
     }
-    if (mapping == MappingMethod::SetAssociative && !isOneOf(config.setCount, setCounts)) {
+    if (mapping == MappingMethod::SetAssociative && !isOneOf(config.setCount, admissibleSetCounts)) {
         errors |= SetCountInvalid;
     }
     if (toInt(config.workMode) < 0) {
@@ -74,7 +67,7 @@ std::uint32_t proportionErrors(const CacheConfig& config) {
     std::uint32_t errors = 0;
     if (config.blockSizeBytes > 0) {
         const std::int32_t blocks = blocksInCache(config);
-        if (!isOneOf(blocks, cacheBlockCounts)) {
+        if (!isOneOf(blocks, admissibleCacheBlockCounts)) {
             errors |= CacheBlockCountInvalid;
         }
         if (blocks < config.setCount) {

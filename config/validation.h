@@ -1,6 +1,17 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+// The admissible values, in ascending order. Validation tests membership in them; whoever draws a
+// configuration draws from them.
+inline constexpr std::array<std::int32_t, 13> admissibleRamSizesMb{1,   2,   4,   8,    16,   32,  64,
+                                                                   128, 256, 512, 1024, 2048, 4096};
+inline constexpr std::array<std::int32_t, 7> admissibleCacheSizesKb{16, 32, 64, 128, 256, 512, 1024};
+inline constexpr std::array<std::int32_t, 10> admissibleBlockSizesBytes{128,  256,  512,   1024,  2048,
+                                                                        4096, 8192, 16384, 32768, 65536};
+inline constexpr std::array<std::int32_t, 4> admissibleSetCounts{1, 2, 4, 8};
+inline constexpr std::array<std::int32_t, 4> admissibleCacheBlockCounts{2, 4, 8, 16};
 
 // The bits of configErrors. Each fault of the configuration sets one bit; 0 means the configuration is valid.
 enum ConfigError : std::uint32_t {

@@ -2,6 +2,7 @@
 
 #include "config/capacities.h"
 #include "engine/replacement.h"
+#include "engine/sequence_steps.h"
 #include "engine/simulation_state.h"
 #include "engine/step_start.h"
 
@@ -24,4 +25,8 @@ void directStep(std::int32_t addressIndex, std::int32_t traceOffset) {
     if (!wasEmpty && !hit) {
         cache.blockColor[slot(block)] = evictedBlockColor; // the miss evicted the RAM block that was there
     }
+}
+
+void runDirectSequence(int steps) {
+    runSequenceSteps<directStep>(steps);
 }

@@ -4,6 +4,8 @@
 
 #include "engine/random_source.h"
 
+#include "engine/split_mix64.h"
+
 #include <cstdlib>
 #include <random>
 
@@ -13,10 +15,7 @@ RandomGenerator installedGenerator = nullptr;
 std::uint64_t deterministicState = 0;
 
 std::uint32_t drawDeterministicNumber() {
-    std::uint64_t z = (deterministicState += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
+    return static_cast<std::uint32_t>(nextSplitMix64(deterministicState) >> 32);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "engine/mapping_steps.h"
 
 #include "engine/range_access.h"
+#include "engine/sequence_steps.h"
 
 // The set field names a run of consecutive blocks; blocks of other sets are never compared, filled or
 // evicted.
@@ -10,11 +11,15 @@ void setAssociativeStep(std::int32_t addressIndex, std::int32_t traceOffset) {
         return; // only an unvalidated set count can get here
     }
     simulationState.blocksPerSet = cacheConfig.cacheBlockCount / cacheConfig.setCount;
-    const std::uint32_t set = simulationState.setIndex[static_cast<std::size_t>(step.t)];
+    const std::uint32_t set = simulationState.setIndex[slot(step.t)];
     const auto first = static_cast<std::int64_t>(set) * simulationState.blocksPerSet;
     if (first + simulationState.blocksPerSet > usedBlockCount()) {
         return; // likewise: a valid set count divides the cache into whole sets
     }
     accessCandidateRange(addressIndex, step,
                          CandidateRange{static_cast<int>(first), simulationState.blocksPerSet});
+}
+
+void runSetAssociativeSequence(int steps) {
+    runSequenceSteps<setAssociativeStep>(steps);
 }

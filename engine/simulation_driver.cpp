@@ -14,17 +14,24 @@
 namespace {
 
 using MappingStep = void (*)(std::int32_t addressIndex, std::int32_t traceOffset);
+using SequenceRun = void (*)(int steps);
 
-MappingStep mappingStepFor(MappingMethod method) {
+// The step of a mapping method, and the loop of a sequence over it.
+struct MethodSteps {
+    MappingStep single = nullptr;
+    SequenceRun sequence = nullptr;
+};
+
+MethodSteps stepsOf(MappingMethod method) {
     switch (method) {
     case MappingMethod::Associative:
-        return associativeStep;
+        return {associativeStep, runAssociativeSequence};
     case MappingMethod::SetAssociative:
-        return setAssociativeStep;
+        return {setAssociativeStep, runSetAssociativeSequence};
     case MappingMethod::Direct:
-        return directStep;
+        return {directStep, runDirectSequence};
     }
-    return nullptr;
+    return {};
 }
 
 bool sameChoicesAsLastReset() {
@@ -34,8 +41,8 @@ bool sameChoicesAsLastReset() {
            state.previousWorkMode == toInt(cacheConfig.workMode);
 }
 
-// The blocks kept from earlier runs are filed under the cache size, block size and (set-associative) set count
-// of the last reset; under another geometry their tags, sets and LRU rows would mean something else.
+// The blocks kept from earlier runs are filed under the cache size, block size and (set-associative) set
+// count of the last reset; under another geometry their tags, sets and LRU rows would mean something else.
 bool sameGeometryAsLastReset() {
     const SimulationState& state = simulationState;
     const bool setsMatter = cacheConfig.mappingMethod == MappingMethod::SetAssociative;
@@ -44,8 +51,18 @@ bool sameGeometryAsLastReset() {
            (!setsMatter || state.previousSetCount == cacheConfig.setCount);
 }
 
+// Successive individual runs with the same choices on a cache of the same shape continue on one cache;
+// anything else starts afresh.
+bool continuesLastRun() {
+    return cacheConfig.workMode == WorkMode::Individual && sameChoicesAsLastReset() &&
+           sameGeometryAsLastReset();
+}
+
 void rememberReset() {
     SimulationState& state = simulationState;
+    if (state.previousWorkMode != toInt(cacheConfig.workMode)) {
+        state.regenerateRandomSequence = 1;
+    }
     state.previousMappingMethod = toInt(cacheConfig.mappingMethod);
     state.previousReplacementPolicy = toInt(cacheConfig.replacementPolicy);
     state.previousWorkMode = toInt(cacheConfig.workMode);
@@ -54,24 +71,8 @@ void rememberReset() {
     state.previousSetCount = cacheConfig.setCount;
 }
 
-// Successive individual runs with the same choices on a cache of the same shape continue on one cache; anything
-// else starts afresh.
-void resetUnlessContinuing() {
-    if (cacheConfig.workMode == WorkMode::Individual && sameChoicesAsLastReset() && sameGeometryAsLastReset()) {
-        return;
-    }
-    if (simulationState.previousWorkMode != toInt(cacheConfig.workMode)) {
-        simulationState.regenerateRandomSequence = 1;
-    }
-    rememberReset();
-    resetSimulationState();
-}
-
-void runSequence(MappingStep step, int steps) {
-    for (int s = 0; s < steps; ++s) {
-        copySnapshot(s);
-        step(s, 0);
-    }
+bool isSequenceMode(WorkMode mode) {
+    return mode == WorkMode::RandomSequence || mode == WorkMode::GivenSequence;
 }
 
 void repeatGivenAddresses(int iterations) {
@@ -81,26 +82,20 @@ void repeatGivenAddresses(int iterations) {
     }
 }
 
-void runGivenSequence(MappingStep step) {
-    simulationState.addressBits = addressBitsFor(cacheConfig.ramSizeMb);
-    const int iterations = std::clamp(cacheConfig.iterationCount, 1, givenSequencePassCapacity);
-    if (iterations == 1) {
-        runSequence(step, addressFieldCount);
-        return;
-    }
-    repeatGivenAddresses(iterations);
-    runSequence(step, stepCapacity);
-}
-
-void runRandomSequence(MappingStep step) {
+// The addresses of a sequence run, in addressSequence: the given ten repeated, or the random sequence, drawn
+// anew when asked for.
+void prepareSequenceAddresses() {
     SimulationState& state = simulationState;
     state.addressBits = addressBitsFor(cacheConfig.ramSizeMb);
+    if (cacheConfig.workMode == WorkMode::GivenSequence) {
+        repeatGivenAddresses(std::clamp(cacheConfig.iterationCount, 1, givenSequencePassCapacity));
+        return;
+    }
     if (state.regenerateRandomSequence == 1) {
         state.regenerateRandomSequence = 0;
         drawRandomSequence(state.addressBits);
     }
     cacheConfig.addressSequence = state.randomSequence;
-    runSequence(step, stepCapacity);
 }
 
 struct Quarter {
@@ -128,22 +123,40 @@ void drawRandomSequence(std::uint32_t addressBits) {
     }
 }
 
-void runSimulation() {
-    resetUnlessContinuing();
-    cacheConfig.cacheBlockCount = blocksInCache(cacheConfig);
-    const MappingStep step = mappingStepFor(cacheConfig.mappingMethod);
-    if (step == nullptr) {
-        return;
-    }
+int simulatedAccessCount() {
     switch (cacheConfig.workMode) {
     case WorkMode::Individual:
-        step(0, 1); // trace index 1, updated in place: the cache carries over to the next individual run
-        break;
-    case WorkMode::RandomSequence:
-        runRandomSequence(step);
-        break;
+        return 1;
     case WorkMode::GivenSequence:
-        runGivenSequence(step);
-        break;
+        return std::clamp(cacheConfig.iterationCount, 1, givenSequencePassCapacity) == 1 ? addressFieldCount
+                                                                                         : stepCapacity;
+    case WorkMode::RandomSequence:
+        return stepCapacity;
+    }
+    return 0;
+}
+
+void runSimulation() {
+    const bool afresh = !continuesLastRun();
+    if (afresh) {
+        rememberReset();
+    }
+    cacheConfig.cacheBlockCount = blocksInCache(cacheConfig);
+    const MethodSteps steps = stepsOf(cacheConfig.mappingMethod);
+    const bool sequence = steps.sequence != nullptr && isSequenceMode(cacheConfig.workMode);
+    if (afresh) {
+        // Every sequence starts afresh, so its loop may carry whole snapshots forward.
+        if (sequence) {
+            resetForSequence(simulatedAccessCount());
+        } else {
+            resetSimulationState();
+        }
+    }
+    if (sequence) {
+        prepareSequenceAddresses();
+        steps.sequence(simulatedAccessCount());
+    } else if (steps.single != nullptr && cacheConfig.workMode == WorkMode::Individual) {
+        steps.single(0,
+                     1); // trace index 1, updated in place: the cache carries over to the next individual run
     }
 }

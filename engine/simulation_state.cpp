@@ -1,11 +1,29 @@
 #include "engine/simulation_state.h"
 
+#include <algorithm>
+
 SimulationState simulationState;
 
-void resetSimulationState() {
+namespace {
+
+CacheSnapshot emptySnapshot() {
     CacheSnapshot emptyCache;
     emptyCache.blockColor.fill(emptyBlockColor);
-    simulationState.snapshots.fill(emptyCache);
+    return emptyCache;
+}
+
+} // namespace
+
+void resetSimulationState() {
+    resetForSequence(1);
+}
+
+void resetForSequence(int steps) {
+    const CacheSnapshot emptyCache = emptySnapshot();
+    auto& snapshots = simulationState.snapshots;
+    const int kept = std::clamp(steps, 1, stepCapacity);
+    snapshots[0] = emptyCache;
+    std::fill(snapshots.begin() + kept, snapshots.end(), emptyCache);
     simulationState.stepRecords.fill(StepRecord{});
     simulationState.missFlag.fill(hitOutcome);
     simulationState.simulationStep = 0;

@@ -74,6 +74,11 @@ extern SimulationState simulationState;
 // Empties every snapshot, step record and outcome and restarts the step count. Touches nothing else.
 void resetSimulationState();
 
+// The same reset before a sequence of the given number of steps, except for snapshots 1 to steps - 1: the
+// sequence overwrites each of them whole from the one before (carryWholeSnapshot) before it reads it, so
+// emptying them first would only double the run's memory traffic.
+void resetForSequence(int steps);
+
 // Forgets the choices and geometry of the last reset and asks for a new random sequence, so that the next run
 // starts from an empty cache whatever it is. Closing the Configuration dialog does this.
 void forgetLastReset();

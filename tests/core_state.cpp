@@ -2,6 +2,7 @@
 
 #include "config/choice_names.h"
 #include "config/dialog_buttons.h"
+#include "engine/miss_kinds.h"
 #include "engine/random_source.h"
 #include "engine/simulation_state.h"
 #include "report/status_report.h"
@@ -11,6 +12,7 @@
 void startFromStartup(std::uint64_t seed) {
     cacheConfig = CacheConfig{};
     simulationState = SimulationState{};
+    missKinds = MissKinds{};
     simulationStarted = 0;
     resultsReady = 0;
     allocateNameBuffers();

@@ -33,7 +33,16 @@ std::string tableOf(ComparisonFormat format, std::initializer_list<DialogFields>
     });
 }
 
-const std::string tableHeader = "metoda de mapare        politica  accese  miss  rata de pierderi\n";
+const std::string tableHeader =
+    "metoda de mapare        politica  accese  miss  rata de pierderi  obligatorii  capacitate  conflict\n";
+// The rows of one pass over the ten addresses, worked out below.
+const std::string onePassRows[] = {
+    "directa                 -             10     9           90.00 %            5           2         2\n",
+    "asociativa              FIFO          10     8           80.00 %            5           2         1\n",
+    "asociativa              LRU           10     7           70.00 %            5           2         0\n",
+    "asociativa pe seturi    FIFO          10     6           60.00 %            5           0         1\n",
+    "asociativa pe seturi    LRU           10     5           50.00 %            5           0         0\n",
+};
 
 // Worked by hand, one pass over RAM blocks 6 2 3 7 3 5 6 2 6 3:
 // - direct, cache block = RAM block mod 4: 6 and 2 take turns in block 2, and 3, 7, 3 in block 3; only the
@@ -43,13 +52,15 @@ const std::string tableHeader = "metoda de mapare        politica  accese  miss 
 // - set-associative FIFO, set = RAM block mod 2: set 0 takes 6 2 and hits them three times; set 1 takes 3 7,
 //   hits 3, 5 evicts 3 (the older), 3 evicts 7: 6 misses;
 // - set-associative LRU: as FIFO but 5 evicts 7 (3 was used later), so the last 3 hits: 5 misses.
+// The first accesses to 6 2 3 7 and 5 are the 5 compulsory misses of every method. A fully associative LRU
+// cache of 4 blocks, the associative LRU row itself, hits 3 at step 5 and 6 and 3 at steps 9 and 10 and
+// misses 6 and 2 at steps 7 and 8: what else misses there is a capacity miss, what misses where it hits a
+// conflict. Direct: 6 2 at 7 8 capacity, 3 at 5 and 6 at 9 conflict; associative FIFO: 6 2 capacity, the last
+// 3 conflict; set-associative FIFO: the last 3 conflict.
 TEST_F(MethodComparisonTest, TheFiveMethodsOnOnePassOverTenAddresses) {
     EXPECT_EQ(tableOf(ComparisonFormat::Table, {tenAddressesOnFourBlocks("2", "1")}),
-              tableHeader + "directa                 -             10     9           90.00 %\n"
-                            "asociativa              FIFO          10     8           80.00 %\n"
-                            "asociativa              LRU           10     7           70.00 %\n"
-                            "asociativa pe seturi    FIFO          10     6           60.00 %\n"
-                            "asociativa pe seturi    LRU           10     5           50.00 %\n");
+              tableHeader + onePassRows[0] + onePassRows[1] + onePassRows[2] + onePassRows[3] +
+                  onePassRows[4]);
 }
 
 // The second pass starts from the cache the first left:
@@ -60,14 +71,19 @@ TEST_F(MethodComparisonTest, TheFiveMethodsOnOnePassOverTenAddresses) {
 // - set-associative FIFO: set 1 holds 5 3 (5 older); 7 evicts 5, 5 evicts 3, 3 evicts 7, all else hits:
 //   6 + 3 = 9;
 // - set-associative LRU: set 1 order 5 3; 7 evicts 5, 5 evicts 7, all else hits: 5 + 2 = 7.
+// In the second pass nothing is accessed for the first time. The fully associative LRU cache of 4 blocks
+// misses 7 5 6 2 at steps 14 and 16 to 18 and hits everything else: the misses there are capacity misses, the
+// others conflicts. Direct: 7 6 2 capacity, 2 3 6 conflict; associative FIFO: 7 5 6 2 capacity, the last 3
+// conflict; associative LRU: 7 5 6 2 capacity; set-associative FIFO: 7 5 capacity, the last 3 conflict;
+// set-associative LRU: 7 5 capacity.
 TEST_F(MethodComparisonTest, TwoPassesCountTwentyAccesses) {
     EXPECT_EQ(tableOf(ComparisonFormat::Csv, {tenAddressesOnFourBlocks("2", "2")}),
-              "run,mapping,policy,steps,misses,miss_rate_percent\n"
-              "1,directa,,20,15,75.00\n"
-              "1,asociativa,FIFO,20,13,65.00\n"
-              "1,asociativa,LRU,20,11,55.00\n"
-              "1,asociativa pe seturi,FIFO,20,9,45.00\n"
-              "1,asociativa pe seturi,LRU,20,7,35.00\n");
+              "run,mapping,policy,steps,misses,miss_rate_percent,compulsory,capacity,conflict\n"
+              "1,directa,,20,15,75.00,5,5,5\n"
+              "1,asociativa,FIFO,20,13,65.00,5,6,2\n"
+              "1,asociativa,LRU,20,11,55.00,5,6,0\n"
+              "1,asociativa pe seturi,FIFO,20,9,45.00,5,2,2\n"
+              "1,asociativa pe seturi,LRU,20,7,35.00,5,2,0\n");
 }
 
 TEST_F(MethodComparisonTest, SuccessiveRunsHaveATableEachOrOneCsvHeader) {
@@ -80,7 +96,7 @@ TEST_F(MethodComparisonTest, SuccessiveRunsHaveATableEachOrOneCsvHeader) {
                                     {tenAddressesOnFourBlocks("2", "1"), tenAddressesOnFourBlocks("2", "2")});
     EXPECT_EQ(csv.find("run,"), 0u);
     EXPECT_EQ(csv.find("run,", 1), std::string::npos);
-    EXPECT_NE(csv.find("\n1,asociativa pe seturi,LRU,10,5,50.00\n2,directa,,20,15,75.00\n"),
+    EXPECT_NE(csv.find("\n1,asociativa pe seturi,LRU,10,5,50.00,5,0,0\n2,directa,,20,15,75.00,5,5,5\n"),
               std::string::npos);
 }
 
@@ -94,10 +110,7 @@ TEST_F(MethodComparisonTest, ACombinationThatDoesNotValidateShowsTheFirstErrorOn
     EXPECT_FALSE(everyValid);
     EXPECT_EQ(
         table,
-        tableHeader +
-            "directa                 -             10     9           90.00 %\n"
-            "asociativa              FIFO          10     8           80.00 %\n"
-            "asociativa              LRU           10     7           70.00 %\n"
+        tableHeader + onePassRows[0] + onePassRows[1] + onePassRows[2] +
             "asociativa pe seturi    FIFO      Numar de blocuri in cache mai mic decit numarul de seturi\n"
             "asociativa pe seturi    LRU       Numar de blocuri in cache mai mic decit numarul de seturi\n");
 }
@@ -114,12 +127,12 @@ TEST_F(MethodComparisonTest, CsvLeavesTheFiguresOfAnInvalidRowEmptyAndNamesItsEr
         });
     });
     EXPECT_FALSE(everyValid);
-    EXPECT_EQ(csv, "run,mapping,policy,steps,misses,miss_rate_percent\n"
-                   "1,directa,,,,\n"
-                   "1,asociativa,FIFO,,,\n"
-                   "1,asociativa,LRU,,,\n"
-                   "1,asociativa pe seturi,FIFO,,,\n"
-                   "1,asociativa pe seturi,LRU,,,\n");
+    EXPECT_EQ(csv, "run,mapping,policy,steps,misses,miss_rate_percent,compulsory,capacity,conflict\n"
+                   "1,directa,,,,,,,\n"
+                   "1,asociativa,FIFO,,,,,,\n"
+                   "1,asociativa,LRU,,,,,,\n"
+                   "1,asociativa pe seturi,FIFO,,,,,,\n"
+                   "1,asociativa pe seturi,LRU,,,,,,\n");
     EXPECT_EQ(errors,
               "tarvel_cache_text: run 1, directa: Numar de blocuri in RAM = 1048576 incorect\n"
               "tarvel_cache_text: run 1, asociativa FIFO: Numar de blocuri in RAM = 1048576 incorect\n"

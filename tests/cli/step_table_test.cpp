@@ -15,7 +15,7 @@ class StepTableTest : public ::testing::Test {
     void SetUp() override { startFromStartup(); }
 };
 
-const std::string header = "run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent\n";
+const std::string header = "run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent,miss_kind\n";
 
 // 1 MB of RAM, 16 KB of cache in 4096-byte blocks: 4 cache blocks, in 2 sets when set-associative. An address
 // is its RAM block above a 12-bit word: these are RAM blocks 6 2 3 7 3 5 6 2 6 3 at words 4, 8, ... 40.
@@ -42,21 +42,22 @@ TEST_F(StepTableTest, AGivenSequenceRunOnceGivesItsTenStepsWithTheSetAsIndex) {
                 tenAddresses);
         steps.writeLastRun();
     });
-    EXPECT_EQ(table, header + "1,1,24580,3,0,4,6,miss,100.00\n"
-                              "1,2,8200,1,0,8,2,miss,100.00\n"
-                              "1,3,12300,1,1,12,3,miss,100.00\n"
-                              "1,4,28688,3,1,16,7,miss,100.00\n"
-                              "1,5,12308,1,1,20,3,hit,80.00\n"
-                              "1,6,20504,2,1,24,5,miss,83.33\n"
-                              "1,7,24604,3,0,28,6,hit,71.43\n"
-                              "1,8,8224,1,0,32,2,hit,62.50\n"
-                              "1,9,24612,3,0,36,6,hit,55.56\n"
-                              "1,10,12328,1,1,40,3,hit,50.00\n");
+    EXPECT_EQ(table, header + "1,1,24580,3,0,4,6,miss,100.00,compulsory\n"
+                              "1,2,8200,1,0,8,2,miss,100.00,compulsory\n"
+                              "1,3,12300,1,1,12,3,miss,100.00,compulsory\n"
+                              "1,4,28688,3,1,16,7,miss,100.00,compulsory\n"
+                              "1,5,12308,1,1,20,3,hit,80.00,\n"
+                              "1,6,20504,2,1,24,5,miss,83.33,compulsory\n"
+                              "1,7,24604,3,0,28,6,hit,71.43,\n"
+                              "1,8,8224,1,0,32,2,hit,62.50,\n"
+                              "1,9,24612,3,0,36,6,hit,55.56,\n"
+                              "1,10,12328,1,1,40,3,hit,50.00,\n");
 }
 
 // Associative FIFO, first pass: 6 2 3 7 miss, 3 hits, 5 6 2 miss (each evicting the oldest: 6, 2, 3), 6 hits,
 // 3 misses: 8 misses, the queue 5 6 2 3. Second pass: 6 2 3 hit, 7 misses, 3 hits (step 15: 9 misses in 15),
-// 5 6 2 miss, 6 hits, 3 misses (step 20: 13 in 20). The tag is the whole RAM block.
+// 5 6 2 miss, 6 hits, 3 misses (step 20: 13 in 20), where a fully associative LRU cache, holding 3 since step
+// 15, would hit: a conflict. The tag is the whole RAM block.
 TEST_F(StepTableTest, AssociativeRowsLeaveTheIndexEmptyAndEveryPassGivesTenRows) {
     const std::vector<std::string> lines = linesOf(printedText([](std::FILE* out) {
         StepTable steps(out);
@@ -65,8 +66,8 @@ TEST_F(StepTableTest, AssociativeRowsLeaveTheIndexEmptyAndEveryPassGivesTenRows)
         steps.writeLastRun();
     }));
     ASSERT_EQ(lines.size(), 21u);
-    EXPECT_EQ(lines[15], "1,15,12308,3,,20,3,hit,60.00");
-    EXPECT_EQ(lines[20], "1,20,12328,3,,40,3,miss,65.00");
+    EXPECT_EQ(lines[15], "1,15,12308,3,,20,3,hit,60.00,");
+    EXPECT_EQ(lines[20], "1,20,12328,3,,40,3,miss,65.00,conflict");
 }
 
 // Direct mapping, block = RAM block mod 4, tag = RAM block over 4. 24580 (RAM block 6) misses, 24604 (block 6
@@ -87,11 +88,11 @@ TEST_F(StepTableTest, IndividualRunsExtendTheirRateUntilTheCacheIsEmptied) {
             steps.writeLastRun();
         }
     });
-    EXPECT_EQ(table, header + "1,1,24580,1,2,4,6,miss,100.00\n"
-                              "2,2,24604,1,2,28,6,hit,50.00\n"
-                              "3,3,8200,0,2,8,2,miss,66.67\n"
-                              "4,1,24580,1,4,4,12,miss,100.00\n"
-                              "5,2,24580,1,4,4,12,hit,50.00\n");
+    EXPECT_EQ(table, header + "1,1,24580,1,2,4,6,miss,100.00,compulsory\n"
+                              "2,2,24604,1,2,28,6,hit,50.00,\n"
+                              "3,3,8200,0,2,8,2,miss,66.67,compulsory\n"
+                              "4,1,24580,1,4,4,12,miss,100.00,compulsory\n"
+                              "5,2,24580,1,4,4,12,hit,50.00,\n");
 }
 
 TEST_F(StepTableTest, ARandomSequenceGivesOneRowPerIterationEndingAtItsShareOfMisses) {
@@ -108,7 +109,8 @@ TEST_F(StepTableTest, ARandomSequenceGivesOneRowPerIterationEndingAtItsShareOfMi
     }
     char lastRate[16];
     std::snprintf(lastRate, sizeof lastRate, ",%.2f", 100.0 * misses / 37);
-    EXPECT_TRUE(lines.back().ends_with(lastRate)) << lines.back() << " after " << misses << " misses";
+    const std::string lastRow = lines.back();
+    EXPECT_TRUE(lastRow.substr(0, lastRow.rfind(',')).ends_with(lastRate)) << lastRow << " after " << misses;
 }
 
 TEST_F(StepTableTest, TheHeaderComesOnceBeforeTheFirstRowAndEveryRunHasItsNumber) {

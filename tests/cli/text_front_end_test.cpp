@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -134,7 +135,8 @@ TEST(TextFrontEnd, SeedMakesTheRandomSequenceReproducible) {
     EXPECT_NE(first.out, runTextFrontEnd(random + "3").out);
 }
 
-const std::string stepHeader = "run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent\n";
+const std::string stepHeader =
+    "run,step,address,tag,index,word,ram_block,outcome,miss_rate_percent,miss_kind\n";
 const std::string fourBlocks = "--ram 1 --cache 16 --block 4096"; // an address: its RAM block, a 12-bit word
 
 // Associative LRU, the tag the whole RAM block: 24580 (block 6) and 8200 (block 2) miss, 24604 (block 6)
@@ -149,22 +151,22 @@ TEST(TextFrontEnd, StepsCoverEveryRunAndTheRateStartsAgainWithAnEmptyCache) {
         "--iterations 1 --then --mode individual --address 24580");
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_EQ(outcome.err, "");
-    EXPECT_EQ(outcome.out, stepHeader + "1,1,24580,6,,4,6,miss,100.00\n"
-                                        "2,2,8200,2,,8,2,miss,100.00\n"
-                                        "3,3,24604,6,,28,6,hit,66.67\n"
-                                        "4,1,24604,6,,28,6,miss,100.00\n"
-                                        "5,2,24612,6,,36,6,hit,50.00\n"
-                                        "6,1,24612,6,,36,6,miss,100.00\n"
-                                        "6,2,0,0,,0,0,miss,100.00\n"
-                                        "6,3,0,0,,0,0,hit,66.67\n"
-                                        "6,4,0,0,,0,0,hit,50.00\n"
-                                        "6,5,0,0,,0,0,hit,40.00\n"
-                                        "6,6,0,0,,0,0,hit,33.33\n"
-                                        "6,7,0,0,,0,0,hit,28.57\n"
-                                        "6,8,0,0,,0,0,hit,25.00\n"
-                                        "6,9,0,0,,0,0,hit,22.22\n"
-                                        "6,10,0,0,,0,0,hit,20.00\n"
-                                        "7,1,24580,6,,4,6,miss,100.00\n");
+    EXPECT_EQ(outcome.out, stepHeader + "1,1,24580,6,,4,6,miss,100.00,compulsory\n"
+                                        "2,2,8200,2,,8,2,miss,100.00,compulsory\n"
+                                        "3,3,24604,6,,28,6,hit,66.67,\n"
+                                        "4,1,24604,6,,28,6,miss,100.00,compulsory\n"
+                                        "5,2,24612,6,,36,6,hit,50.00,\n"
+                                        "6,1,24612,6,,36,6,miss,100.00,compulsory\n"
+                                        "6,2,0,0,,0,0,miss,100.00,compulsory\n"
+                                        "6,3,0,0,,0,0,hit,66.67,\n"
+                                        "6,4,0,0,,0,0,hit,50.00,\n"
+                                        "6,5,0,0,,0,0,hit,40.00,\n"
+                                        "6,6,0,0,,0,0,hit,33.33,\n"
+                                        "6,7,0,0,,0,0,hit,28.57,\n"
+                                        "6,8,0,0,,0,0,hit,25.00,\n"
+                                        "6,9,0,0,,0,0,hit,22.22,\n"
+                                        "6,10,0,0,,0,0,hit,20.00,\n"
+                                        "7,1,24580,6,,4,6,miss,100.00,compulsory\n");
 }
 
 TEST(TextFrontEnd, StepsStopAtAnInvalidRunWithItsErrorListAfterTheRowsBeforeIt) {
@@ -173,7 +175,7 @@ TEST(TextFrontEnd, StepsStopAtAnInvalidRunWithItsErrorListAfterTheRowsBeforeIt) 
     const std::string direct = fourBlocks + " --mapping directa --mode individual --address 24580";
     const Outcome stopped = runTextFrontEnd("--steps " + direct + " --then --ram 3 --runs 4");
     EXPECT_EQ(stopped.exitCode, 2);
-    EXPECT_EQ(stopped.out, stepHeader + "1,1,24580,1,2,4,6,miss,100.00\n" + errorList);
+    EXPECT_EQ(stopped.out, stepHeader + "1,1,24580,1,2,4,6,miss,100.00,compulsory\n" + errorList);
 
     const Outcome invalidFirst = runTextFrontEnd("--steps " + direct + " --ram 3");
     EXPECT_EQ(invalidFirst.exitCode, 2);
@@ -185,23 +187,26 @@ const std::string tenAddresses =
     "--address 20504 --address 24604 --address 8224 --address 24612 --address 12328";
 
 // RAM blocks 6 2 3 7 3 5 6 2 6 3 on 4 cache blocks in 2 sets; worked out in method_comparison_test.cpp.
+const std::string onePassComparison =
+    "metoda de mapare        politica  accese  miss  rata de pierderi  obligatorii  capacitate  conflict\n"
+    "directa                 -             10     9           90.00 %            5           2         2\n"
+    "asociativa              FIFO          10     8           80.00 %            5           2         1\n"
+    "asociativa              LRU           10     7           70.00 %            5           2         0\n"
+    "asociativa pe seturi    FIFO          10     6           60.00 %            5           0         1\n"
+    "asociativa pe seturi    LRU           10     5           50.00 %            5           0         0\n";
+
 TEST(TextFrontEnd, CompareGivesTheFiveMethodsOnOneGivenSequence) {
     const Outcome outcome = runTextFrontEnd("--compare " + fourBlocks +
                                             " --sets 2 --mode 'secventa data' --iterations 1" + tenAddresses);
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_EQ(outcome.err, "");
-    EXPECT_EQ(outcome.out, "metoda de mapare        politica  accese  miss  rata de pierderi\n"
-                           "directa                 -             10     9           90.00 %\n"
-                           "asociativa              FIFO          10     8           80.00 %\n"
-                           "asociativa              LRU           10     7           70.00 %\n"
-                           "asociativa pe seturi    FIFO          10     6           60.00 %\n"
-                           "asociativa pe seturi    LRU           10     5           50.00 %\n");
+    EXPECT_EQ(outcome.out, onePassComparison);
 }
 
 // Each combination run alone from the same seed draws the sequence the comparison's first run draws. Its
-// misses and last rate must be those of the comparison's row, in both runs: the five rows and the second run
-// replay one sequence. 4 cache blocks of 16 KB over a quarter of 1 MB, 16 RAM blocks: hits enough to tell the
-// methods apart.
+// misses, last rate and misses of each kind must be those of the comparison's row, in both runs: the five
+// rows and the second run replay one sequence. 4 cache blocks of 16 KB over a quarter of 1 MB, 16 RAM blocks:
+// hits enough to tell the methods apart.
 TEST(TextFrontEnd, CompareRunsTheFiveMethodsOnOneRandomSequence) {
     const std::string random =
         "--ram 1 --cache 64 --block 16384 --sets 2 --mode 'secventa aleatoare' --iterations 50 --seed 2026";
@@ -218,11 +223,16 @@ TEST(TextFrontEnd, CompareRunsTheFiveMethodsOnOneRandomSequence) {
         const std::vector<std::string> steps = linesOf(alone.out);
         ASSERT_EQ(steps.size(), 51u) << combinations[c];
         int misses = 0;
+        std::map<std::string, int> kinds;
         for (const std::string& step : steps) {
             misses += step.find(",miss,") != std::string::npos ? 1 : 0;
+            ++kinds[step.substr(step.rfind(',') + 1)];
         }
-        const std::string figures =
-            ",50," + std::to_string(misses) + steps.back().substr(steps.back().rfind(','));
+        const std::string last = steps.back().substr(0, steps.back().rfind(','));
+        const std::string figures = ",50," + std::to_string(misses) + last.substr(last.rfind(',')) + "," +
+                                    std::to_string(kinds["compulsory"]) + "," +
+                                    std::to_string(kinds["capacity"]) + "," +
+                                    std::to_string(kinds["conflict"]);
         EXPECT_TRUE(rows[1 + c].ends_with(figures)) << rows[1 + c] << " alone: " << figures;
         EXPECT_TRUE(rows[6 + c].ends_with(figures)) << rows[6 + c] << " alone: " << figures;
     }
@@ -233,7 +243,7 @@ TEST(TextFrontEnd, CompareStillPrintsEveryRowWhenACombinationDoesNotValidate) {
                                             " --sets 8 --mode 'secventa data' --iterations 1" + tenAddresses);
     EXPECT_EQ(outcome.exitCode, 2);
     EXPECT_EQ(linesOf(outcome.out).size(), 6u);
-    EXPECT_TRUE(outcome.out.ends_with("1,asociativa pe seturi,LRU,,,\n"));
+    EXPECT_TRUE(outcome.out.ends_with("1,asociativa pe seturi,LRU,,,,,,\n"));
     EXPECT_EQ(outcome.err,
               "tarvel_cache_text: run 1, asociativa pe seturi FIFO: Numar de blocuri in cache mai "
               "mic decit numarul de seturi\n"
@@ -268,13 +278,37 @@ TEST(TextFrontEnd, SceneOfAnInvalidConfigurationIsTheSplash) {
     EXPECT_EQ(outcome.err, "tarvel_cache_text: Dimensiune RAM = 3 Mo incorecta\n");
 }
 
+// A sheet is the same bytes at every call, the next sheets follow from its number, and the key and Markdown
+// are the same exercise.
+TEST(TextFrontEnd, ExerciseSheetsComeFromTheirNumberAlone) {
+    const Outcome sheet = runTextFrontEnd("--exercise 7");
+    EXPECT_EQ(sheet.exitCode, 0);
+    EXPECT_EQ(sheet.err, "");
+    EXPECT_TRUE(sheet.out.starts_with(separator + "Exercitiul 7\nMaparea memoriei cache\n" + separator +
+                                      "Dimensiune RAM: 256 (Mo)\n"))
+        << sheet.out;
+    EXPECT_EQ(runTextFrontEnd("--exercise 7").out, sheet.out);
+    const Outcome two = runTextFrontEnd("--exercise 7 --count 2");
+    EXPECT_EQ(two.out, sheet.out + "\n" + runTextFrontEnd("--exercise 8").out);
+
+    const Outcome key = runTextFrontEnd("--answers --markdown --exercise 7");
+    EXPECT_EQ(key.exitCode, 0);
+    EXPECT_TRUE(key.out.starts_with("## Exercitiul 7 - rezolvare\n")) << key.out;
+    EXPECT_NE(key.out.find("| 3 | 57267295 (369d45f) | 873 (369) | 1 (1) | 21599 (545f) | miss | - | "
+                           "obligatoriu |\n"),
+              std::string::npos)
+        << key.out;
+    EXPECT_TRUE(key.out.ends_with("Rata de pierderi = 5 / 10 = 50.00 %\n"));
+}
+
 TEST(TextFrontEnd, UsageErrorsWriteOneLineOnStandardErrorOnly) {
     const char* const elevenAddresses =
         "--address 1 --address 2 --address 3 --address 4 --address 5 "
         "--address 6 --address 7 --address 8 --address 9 --address 10 --address 11";
     for (const char* arguments :
          {"--mapping directe", "--bogus", "--runs 0", "--ram", elevenAddresses, "--steps --compare", "--csv",
-          "--compare --mode individual", "--compare --mode 'secventa data' --then --mode individual"}) {
+          "--compare --mode individual", "--compare --mode 'secventa data' --then --mode individual",
+          "--answers", "--exercise 7 --ram 1", "--exercise x", "--exercise 7 --count 0", "--count 2"}) {
         const Outcome outcome = runTextFrontEnd(arguments);
         EXPECT_EQ(outcome.exitCode, 64) << arguments;
         EXPECT_EQ(outcome.out, "") << arguments;

@@ -122,6 +122,13 @@ TEST(TextOptions, UsageErrorsNameWhatIsAccepted) {
         {{"--csv", "--mode", "secventa data"}, "--csv writes the tables of --compare and needs it"},
         {{"--compare", "--mode", "secventa data", "--then", "--mode", "individual"},
          "\"individual\" is selected"},
+        {{"--answers"}, "--answers belongs to an exercise sheet and needs --exercise"},
+        {{"--mode", "individual", "--count", "2"}, "--count belongs to an exercise sheet"},
+        {{"--exercise", "7", "--mode", "individual"}, "--mode cannot go with it"},
+        {{"--steps", "--exercise", "7"}, "--steps cannot go with it"},
+        {{"--exercise", "-1"}, "--exercise accepts a whole number from 0 to 18446744073709551615"},
+        {{"--exercise", "1", "--count", "0"}, "--count accepts a whole number from 1 to 1000"},
+        {{"--exercise", "1", "--count", "1001"}, "from 1 to 1000"},
     };
     for (const auto& [arguments, message] : cases) {
         const ParsedCommand parsed = parse(arguments);
@@ -140,6 +147,22 @@ TEST(TextOptions, TheOutputsThatReplaceTheReportAreFlagsOfTheCommand) {
     EXPECT_TRUE(comparison.command.compareMethods);
     EXPECT_TRUE(comparison.command.comparisonCsv);
     EXPECT_FALSE(comparison.command.printSteps);
+}
+
+TEST(TextOptions, AnExerciseTakesItsOwnOptionsAndHelpOnly) {
+    const ParsedCommand parsed =
+        parse({"--markdown", "--exercise", "18446744073709551615", "--count", "1000", "--answers", "--help"});
+    ASSERT_TRUE(parsed.error.empty()) << parsed.error;
+    EXPECT_EQ(parsed.command.exerciseSeed, 18446744073709551615ULL);
+    EXPECT_EQ(parsed.command.exerciseCount, 1000u);
+    EXPECT_TRUE(parsed.command.exerciseAnswers);
+    EXPECT_TRUE(parsed.command.exerciseMarkdown);
+    EXPECT_TRUE(parsed.command.showHelp);
+    const ParsedCommand plain = parse({"--exercise", "0"});
+    ASSERT_TRUE(plain.error.empty()) << plain.error;
+    EXPECT_EQ(plain.command.exerciseCount, 1u);
+    EXPECT_FALSE(plain.command.exerciseAnswers);
+    EXPECT_FALSE(parse({"--mode", "individual"}).command.exerciseSeed);
 }
 
 TEST(TextOptions, AListErrorNamesTheItemsInTheUsageOrderNotTheSortedOne) {

@@ -1,7 +1,9 @@
 #include "engine/simulation_driver.h"
 
 #include "core_state.h"
+#include "engine/mapping_steps.h"
 #include "engine/random_source.h"
+#include "engine/replacement.h"
 #include "engine/simulation_state.h"
 
 #include <gtest/gtest.h>
@@ -65,8 +67,8 @@ TEST_F(SimulationDriver, ChangingOnlyTheRamSizeKeepsTheIndividualCache) {
 }
 
 TEST_F(SimulationDriver, ANewBlockSizeStartsAgainInsteadOfHittingABlockNeverLoaded) {
-    // 16 KB of 1024-byte blocks, then 2048-byte blocks: RAM block 4 of the first geometry sat in cache block 4
-    // with tag 0, exactly where address 8192 would look under the second.
+    // 16 KB of 1024-byte blocks, then 2048-byte blocks: RAM block 4 of the first geometry sat in cache block
+    // 4 with tag 0, exactly where address 8192 would look under the second.
     runWith(directIndividual, {4096});
     ConfigSetup largerBlocks = directIndividual;
     largerBlocks.blockBytes = 2048;
@@ -91,7 +93,8 @@ TEST_F(SimulationDriver, AShrunkLruCacheStartsAgainAndEvictsTheLeastRecentlyUsed
     for (std::uint32_t block : {20u, 21u, 22u, 23u, 20u, 24u}) {
         runWith(fourBlocks, {block * 4096});
     }
-    // Blocks 20..23 filled cache blocks 0..3, 20 was used again, so 21 in cache block 1 was least recently used.
+    // Blocks 20..23 filled cache blocks 0..3, 20 was used again, so 21 in cache block 1 was least recently
+    // used.
     EXPECT_EQ(simulationState.simulationStep, 6);
     const CacheSnapshot& cache = simulationState.snapshots[1];
     EXPECT_EQ(cache.blockState[1], BlockState::Replaced);
@@ -233,6 +236,67 @@ TEST_F(SimulationDriver, SmallerRamKeepsTheOldSequenceWithNewWidths) {
     EXPECT_EQ(simulationState.addressBits, 20u);
     EXPECT_EQ(simulationState.stepRecords[0].ramBlock, drawn[0] >> 10);
     EXPECT_EQ(simulationState.tagValue[0], (drawn[0] >> 10) & 0x3ffu);
+}
+
+// What a sequence run leaves, step by step: the reset of every snapshot, then the copy of the used blocks and
+// the public step, as the steps are defined one at a time.
+struct StepByStepRecords {
+    std::array<CacheSnapshot, stepCapacity> snapshots;
+    std::array<StepRecord, stepCapacity> stepRecords;
+    std::array<double, stepCapacity> missFlag;
+    std::array<std::uint32_t, stepCapacity> tagValue;
+    std::int32_t simulationStep;
+
+    static StepByStepRecords ofState() {
+        const SimulationState& state = simulationState;
+        return {state.snapshots, state.stepRecords, state.missFlag, state.tagValue, state.simulationStep};
+    }
+    bool operator==(const StepByStepRecords&) const = default;
+};
+
+StepByStepRecords stepByStep(const SimulationState& before, MappingMethod method, int steps) {
+    simulationState = before;
+    resetSimulationState();
+    const auto step = method == MappingMethod::Direct
+                          ? directStep
+                          : (method == MappingMethod::Associative ? associativeStep : setAssociativeStep);
+    for (int s = 0; s < steps; ++s) {
+        copySnapshot(s);
+        step(s, 0);
+    }
+    return StepByStepRecords::ofState();
+}
+
+// A run reuses the snapshots it overwrites whole without emptying them first: whatever the run before left in
+// them, longer or shorter, under another method or geometry, the records must be those of the steps alone.
+TEST_F(SimulationDriver, ASequenceRunLeavesWhatItsStepsLeaveOnAnEmptiedState) {
+    const std::initializer_list<std::uint32_t> addresses{0,     8192, 16384, 0, 24576,
+                                                         40960, 8192, 4096,  0, 16384};
+    for (const MappingMethod method :
+         {MappingMethod::Direct, MappingMethod::Associative, MappingMethod::SetAssociative}) {
+        for (const ReplacementPolicy policy : {ReplacementPolicy::Fifo, ReplacementPolicy::Lru}) {
+            for (const auto& [mode, iterations] :
+                 {std::pair{WorkMode::GivenSequence, 1}, std::pair{WorkMode::GivenSequence, 4},
+                  std::pair{WorkMode::RandomSequence, 30}}) {
+                // 16 blocks of 1024 bytes leave every slot of the snapshots filled; the run uses 4 of 4096.
+                runWith({.mapping = MappingMethod::Associative,
+                         .mode = WorkMode::RandomSequence,
+                         .iterations = 100},
+                        {});
+                const ConfigSetup setup{.blockBytes = 4096,
+                                        .mapping = method,
+                                        .policy = policy,
+                                        .mode = mode,
+                                        .sets = 2,
+                                        .iterations = iterations};
+                const SimulationState before = simulationState;
+                runWith(setup, addresses);
+                const StepByStepRecords run = StepByStepRecords::ofState();
+                EXPECT_EQ(run, stepByStep(before, method, simulatedAccessCount()))
+                    << toInt(method) << " " << toInt(policy) << " " << toInt(mode) << " " << iterations;
+            }
+        }
+    }
 }
 
 } // namespace

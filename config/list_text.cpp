@@ -1,4 +1,4 @@
-#include "cli/list_text.h"
+#include "config/list_text.h"
 
 std::string narrowText(const wchar_t* wide) {
     std::string text;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "exercise/exercise_draw.h"
+#include "exercise/exercise_key.h"
+#include "exercise/sheet_table.h"
+
+#include <cstdint>
+#include <cstdio>
+
+struct SheetOptions {
+    bool answers = false; // every cell filled, with each miss's kind: the teacher's key
+    SheetFormat format = SheetFormat::Text;
+};
+
+// Writes the exercise sheet, in Romanian: the configuration, then as tables with empty cells the widths of
+// the address fields, the fields, hit or miss and the replaced cache block of every access, the cache's
+// contents after the last access, and the miss rate. With answers, the same sheet filled in from the key.
+void writeExerciseSheet(std::FILE* out, const Exercise& exercise, const ExerciseKey& key,
+                        SheetOptions options);
+
+// Draws, solves and writes exercises firstSeed, firstSeed + 1, ... (count of them, the number wrapping past
+// 2^64 - 1), apart by an empty line, or a rule in Markdown. Returns whether every configuration validated,
+// which a drawn one always does; the first that does not ends the sheets.
+bool writeExerciseSheets(std::FILE* out, std::uint64_t firstSeed, std::uint32_t count, SheetOptions options);
