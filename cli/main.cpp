@@ -94,7 +94,8 @@ int printSceneAfterRuns(const TextCommand& command) {
     return status;
 }
 
-// The sheets of --exercise. A drawn configuration always validates; one that did not would show its error list.
+// The sheets of --exercise. A drawn configuration always validates; one that did not would show its error
+// list.
 int printExercises(const TextCommand& command) {
     const SheetOptions options{command.exerciseAnswers,
                                command.exerciseMarkdown ? SheetFormat::Markdown : SheetFormat::Text};
