@@ -1,12 +1,13 @@
 // The README's worked examples: the arguments of every tarvel_cache_text command in its sh blocks, up to a
-// pipe, with the options that replace the report (--steps, --compare, --csv, --scene) left out, since the
-// page shows the report.
+// pipe or a comment, with the options that replace the report (--steps, --compare, --csv, --scene) left out,
+// since the page shows the report. The exercise sheets' commands run no configuration and are left out.
 import {readFile} from 'node:fs/promises';
 
 import {repositoryRoot} from './build_outputs.mjs';
 
 const command = 'build/native/tarvel_cache_text';
 const reportReplacing = new Set(['--steps', '--compare', '--csv', '--scene']);
+const withoutReport = '--exercise';
 
 // The words of a shell line that quotes with double quotes only, as the README's commands do.
 function shellWords(line) {
@@ -20,7 +21,10 @@ export async function readmeExamples() {
         const lines = block[1].replace(/\\\n/g, ' ').split('\n');
         for (const line of lines.filter((text) => text.startsWith(`${command} `))) {
             const [commandLine] = line.slice(command.length).split('|');
-            examples.push(shellWords(commandLine).filter((word) => !reportReplacing.has(word)));
+            const words = shellWords(commandLine.replace(/\s#.*$/, ''));
+            if (!words.includes(withoutReport)) {
+                examples.push(words.filter((word) => !reportReplacing.has(word)));
+            }
         }
     }
     return examples;
