@@ -107,6 +107,9 @@ void appendScores(std::string& out) {
 
 void appendSession(std::string& out) {
     const PracticeSession& session = pageSession;
+    if (session.fromExercise) {
+        appendText(out, "exercise", std::to_string(session.exercise.seed));
+    }
     appendText(out, "summary", practice_text::configurationSummary(session));
     out += ',';
     appendJsonField(out, "step", session.step);
