@@ -1,6 +1,6 @@
 // The README's worked examples: the arguments of every tarvel_cache_text command in its sh blocks, up to a
-// pipe, with the options that replace the report (--steps, --compare, --csv, --scene) left out, since the
-// page shows the report.
+// pipe or a comment, with the options that replace the report (--steps, --compare, --csv, --scene) left out,
+// since the page shows the report. Exercise sheets are no run of the dialog and are left out whole.
 import {readFile} from 'node:fs/promises';
 
 import {repositoryRoot} from './build_outputs.mjs';
@@ -19,8 +19,11 @@ export async function readmeExamples() {
     for (const block of readme.matchAll(/```sh\n([\s\S]*?)```/g)) {
         const lines = block[1].replace(/\\\n/g, ' ').split('\n');
         for (const line of lines.filter((text) => text.startsWith(`${command} `))) {
-            const [commandLine] = line.slice(command.length).split('|');
-            examples.push(shellWords(commandLine).filter((word) => !reportReplacing.has(word)));
+            const [commandLine] = line.slice(command.length).split(/[|#]/);
+            const words = shellWords(commandLine);
+            if (!words.includes('--exercise')) {
+                examples.push(words.filter((word) => !reportReplacing.has(word)));
+            }
         }
     }
     return examples;
