@@ -90,7 +90,8 @@ void startExercisePractice(PracticeSession& session, std::uint64_t seed) {
 bool startFieldsPractice(PracticeSession& session, const DialogFields& fields, std::string& error) {
     DialogFields sequence = fields;
     sequence.mode = toInt(WorkMode::GivenSequence);
-    sequence.iterations = "1";
+    // assign(count, char): GCC 12 at -O3 warns falsely (-Wrestrict) on assigning a literal to a copied string
+    sequence.iterations.assign(1, '1');
     Exercise exercise;
     {
         const KeptRecords kept;
