@@ -2,6 +2,7 @@
 
 #include "config/choice_names.h"
 #include "config/list_text.h"
+#include "exercise/sheet_texts.h"
 
 #include <cinttypes>
 #include <string>
@@ -9,39 +10,6 @@
 namespace {
 
 const char* const separatorLine = "=====================================";
-
-std::string decimalAndHex(std::uint32_t value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%u (%x)", value, value);
-    return text;
-}
-
-const char* kindName(MissKind kind) {
-    switch (kind) {
-    case MissKind::Compulsory:
-        return "obligatoriu";
-    case MissKind::Capacity:
-        return "capacitate";
-    case MissKind::Conflict:
-        return "conflict";
-    case MissKind::None:
-        break;
-    }
-    return "-";
-}
-
-// The header of the block or set field, or nothing for associative mapping.
-const char* indexHeader(MappingMethod method) {
-    switch (method) {
-    case MappingMethod::Direct:
-        return "Bloc";
-    case MappingMethod::SetAssociative:
-        return "Set";
-    case MappingMethod::Associative:
-        break;
-    }
-    return nullptr;
-}
 
 // Writes one sheet; the parts differ between text and Markdown only in how they are marked.
 class SheetWriter {
@@ -123,13 +91,13 @@ class SheetWriter {
     void writeWidths() {
         heading("1. Numarul de biti ai adresei si ai fiecarui camp");
         SheetTable widths;
-        widths.columns = {answer("Adresa"), answer("Tag")};
+        widths.columns = {answer("Adresa"), answer(tagHeader)};
         std::vector<std::string> row{std::to_string(key_.addressBits), std::to_string(key_.tagBits)};
         if (const char* index = indexHeader(exercise_.mapping)) {
             widths.columns.push_back(answer(index));
             row.push_back(std::to_string(key_.indexBits));
         }
-        widths.columns.push_back(answer("Cuvint"));
+        widths.columns.push_back(answer(wordHeader));
         row.push_back(std::to_string(key_.wordBits));
         widths.rows.push_back(row);
         table(widths);
@@ -143,10 +111,10 @@ class SheetWriter {
             row.push_back(decimalAndHex(access.index));
         }
         row.push_back(decimalAndHex(access.word));
-        row.push_back(access.hit ? "hit" : "miss");
-        row.push_back(access.replacedBlock < 0 ? "-" : std::to_string(access.replacedBlock));
+        row.push_back(outcomeText(access.hit));
+        row.push_back(replacedBlockText(access.replacedBlock));
         if (options_.answers) {
-            row.push_back(kindName(access.kind));
+            row.push_back(missKindName(access.kind));
         }
         return row;
     }
@@ -157,15 +125,15 @@ class SheetWriter {
         line("cache in care a stat; altfel \"-\".");
         line("");
         SheetTable accesses;
-        accesses.columns = {{"Nr", true, false}, {"Adresa RAM", false, false}, answer("Tag")};
+        accesses.columns = {{"Nr", true, false}, {"Adresa RAM", false, false}, answer(tagHeader)};
         if (const char* index = indexHeader(exercise_.mapping)) {
             accesses.columns.push_back(answer(index));
         }
-        accesses.columns.push_back(answer("Cuvint"));
-        accesses.columns.push_back(answer("Hit/miss"));
-        accesses.columns.push_back(answer("Bloc inlocuit"));
+        accesses.columns.push_back(answer(wordHeader));
+        accesses.columns.push_back(answer(outcomeHeader));
+        accesses.columns.push_back(answer(replacedHeader));
         if (options_.answers) {
-            accesses.columns.push_back(answer("Tip miss"));
+            accesses.columns.push_back(answer(kindHeader));
         }
         for (std::size_t i = 0; i < key_.accesses.size(); ++i) {
             accesses.rows.push_back(accessRow(i));
@@ -195,7 +163,7 @@ class SheetWriter {
         if (sets) {
             cache.columns.push_back({"Set", true, false});
         }
-        cache.columns.push_back(answer("Tag"));
+        cache.columns.push_back(answer(tagHeader));
         for (int b = 0; b < key_.cacheBlockCount; ++b) {
             const ExerciseBlock& block = key_.finalCache[slot(b)];
             std::vector<std::string> row{std::to_string(b)};
@@ -214,10 +182,7 @@ class SheetWriter {
             line("Rata de pierderi = ____________");
             return;
         }
-        char rate[64];
-        std::snprintf(rate, sizeof rate, "Rata de pierderi = %d / %d = %.2f %%", key_.misses,
-                      addressFieldCount, 100.0 * key_.misses / addressFieldCount);
-        line(rate);
+        line(missRateText(key_.misses));
     }
 
     std::FILE* out_;

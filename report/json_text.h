@@ -12,3 +12,15 @@ void appendJsonName(std::string& out, std::string_view name);
 void appendJsonField(std::string& out, std::string_view name, std::string_view text);
 void appendJsonField(std::string& out, std::string_view name, int value);
 void appendJsonBool(std::string& out, std::string_view name, bool value);
+
+// Items in a JSON array or object: a comma before every one but the first.
+struct JsonItems {
+    std::string& out;
+    bool first = true;
+
+    std::string& next() {
+        out += first ? "" : ",";
+        first = false;
+        return out;
+    }
+};

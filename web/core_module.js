@@ -115,6 +115,13 @@ function missingImports(module) {
 // The most UTF-16 units one call hands the module; a longer text goes in pieces, so that any text fits.
 const textPieceUnits = 1 << 20;
 
+// The most a text of the practice or sheet windows keeps: far beyond any answer, number or link.
+const pageTextUnits = 1 << 24;
+
+function sceneCommands(lines) {
+    return lines.split('\n').filter((line) => line !== '').map((line) => JSON.parse(line));
+}
+
 // What the module's describeInputs says, arranged for the page: the names of the fields in order, the lists
 // with their items, the buttons, and the control id of every field, list and button by its name.
 function arrangedInputs({fields, lists, buttons}) {
@@ -132,6 +139,7 @@ class Core {
     #trap = null;
     #inputs = null;
     #windows = null;
+    #practice = null;
 
     constructor(module, options) {
         const missing = missingImports(module);
@@ -152,6 +160,7 @@ class Core {
         this.#call('_initialize');
         this.#inputs = arrangedInputs(this.#json('describeInputs'));
         this.#windows = this.#json('describeWindows');
+        this.#practice = this.#json('describePractice');
     }
 
     // The trap that stopped the module, or null.
@@ -165,6 +174,11 @@ class Core {
     // configurationDialog: { x, y }, helpDialog: { x, y }, console: { x, y, width, height } }, in screen
     // pixels, the console at its tallest.
     get windows() { return this.#windows; }
+
+    // The practice and sheet windows' texts, the slots of the texts typed into them and the questions of an
+    // access: { texts: { menu: 'Exersare', ... }, slots: { tag: 0, ... }, questions: ['tag', ...], outcomes:
+    // ['hit', 'miss'] }.
+    get practice() { return this.#practice; }
 
     // Configuration > Input: true when it created a new dialog ("0" in every field, no selection), false when
     // one was open already.
@@ -235,8 +249,65 @@ class Core {
     sceneLines() { return utf8.decode(this.#output(this.#call('writeScene'))); }
 
     // The same commands as objects, in drawing order.
-    scene() {
-        return this.sceneLines().split('\n').filter((line) => line !== '').map((line) => JSON.parse(line));
+    scene() { return sceneCommands(this.sceneLines()); }
+
+    // A practice of the exercise of that number (a text, as typed), or of the open dialog's fields; false,
+    // with the reason in the state's line, when it cannot start.
+    startPracticeFromNumber(text) {
+        this.#typePageText('exercise', text);
+        return this.#call('startPracticeFromNumber') === 1;
+    }
+
+    startPracticeFromDialog() { return this.#call('startPracticeFromDialog') === 1; }
+
+    // The answers to the access asked, by question ({ tag: '3', index: '0', word: '4', outcome: 'miss',
+    // replaced: '-' }; a question left out is answered with nothing), checked by the core; false unless the
+    // access waits for them.
+    checkPracticeStep(answers) {
+        for (const question of this.#practice.questions) {
+            this.#typePageText(question, answers[question] ?? '');
+        }
+        return this.#call('checkPracticeStep') === 1;
+    }
+
+    nextPracticeStep() { return this.#call('nextPracticeStep') === 1; }
+
+    // The practice as its window shows it (web/page_practice.h).
+    practiceState() { return this.#json('writePracticeState'); }
+
+    // The main view after the access just checked, as drawing commands; [] before it is checked.
+    practiceScene() { return sceneCommands(utf8.decode(this.#output(this.#call('writePracticeScene')))); }
+
+    // Opens a link's fragment: { exercise, dialog, line }; nothing runs.
+    openLink(fragment) {
+        this.#typePageText('link', fragment);
+        return this.#json('openLink');
+    }
+
+    // The fragment of the link of what the practice window shows, or of the dialog: { fragment, line }.
+    currentLink() { return this.#json('writeLink'); }
+
+    // The sheet window's request, its texts as typed: { ok, first, count } or { ok: false, line }.
+    sheetRequest(first, count) {
+        this.#typePageText('exercise', first);
+        this.#typePageText('sheetCount', count);
+        return this.#json('readSheetRequest');
+    }
+
+    // What tarvel_cache_text --exercise first --count count [--answers] prints; first a number or a BigInt.
+    exerciseSheets(first, count, answers) {
+        const seed = BigInt.asUintN(64, BigInt(first));
+        return utf8.decode(this.#output(this.#call('writeExerciseSheets', seed, count, answers ? 1 : 0)));
+    }
+
+    #typePageText(slot, value) {
+        const text = String(value).slice(0, pageTextUnits);
+        const pointer = this.#call('inputBuffer', text.length);
+        const units = new Uint16Array(this.#exports.memory.buffer, pointer, text.length);
+        for (let i = 0; i < text.length; ++i) {
+            units[i] = text.charCodeAt(i);
+        }
+        this.#call('setPageText', this.#practice.slots[slot], text.length);
     }
 
     #typeAddresses(texts) {

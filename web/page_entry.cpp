@@ -6,7 +6,7 @@
 // Texts cross between the page and the module through two buffers the module owns:
 //   - in: inputBuffer(units) gives room for a text of that many UTF-16 code units; the page writes the text
 //     there and says which field it is for with setFieldText(field, units), or appendFieldText for the next
-//     piece of a long text;
+//     piece of a long text, or which text of the practice and sheet windows with setPageText(slot, units);
 //   - out: every function that writes something for the page (describeInputs, writeScreenState, ...) puts
 //     UTF-8 bytes into the output buffer and returns their count; outputPointer() gives their address, valid
 //     until the next call into the module.
@@ -24,6 +24,8 @@
 #include "view/scene_json.h"
 #include "web/page_inputs.h"
 #include "web/page_json.h"
+#include "web/page_link.h"
+#include "web/page_practice.h"
 #include "web/page_screen.h"
 
 #include <cstdint>
@@ -51,11 +53,9 @@ std::int32_t done(bool accepted) {
     return accepted ? 1 : 0;
 }
 
-// The first units of the input buffer added to the field's text, read as the dialog reads what was typed.
-std::int32_t typeIntoField(std::int32_t field, std::int32_t units, bool replace) {
-    std::string* text = fieldText(pageScreen.dialog.fields, field);
-    if (!pageScreen.dialog.open || text == nullptr || units < 0 ||
-        static_cast<std::size_t>(units) > input.size()) {
+// The first units of the input buffer as the text, read as the dialog reads what was typed.
+std::int32_t typeInto(std::string* text, std::int32_t units, bool replace) {
+    if (text == nullptr || units < 0 || static_cast<std::size_t>(units) > input.size()) {
         return 0;
     }
     if (replace) {
@@ -65,6 +65,10 @@ std::int32_t typeIntoField(std::int32_t field, std::int32_t units, bool replace)
         text->push_back(fieldCharacter(input[i]));
     }
     return 1;
+}
+
+std::int32_t typeIntoField(std::int32_t field, std::int32_t units, bool replace) {
+    return pageScreen.dialog.open ? typeInto(fieldText(pageScreen.dialog.fields, field), units, replace) : 0;
 }
 
 } // namespace
@@ -174,6 +178,63 @@ PAGE_EXPORT("writeStatusReport") std::int32_t writeStatusReport() {
 // The main view for the records as they are now, laid out for the program's client area, as JSON Lines.
 PAGE_EXPORT("writeScene") std::int32_t writeScene() {
     return putOutput(sceneJsonLines(recordMainView(standardClient)));
+}
+
+// The practice and sheet windows: the texts typed into them, by the slots practiceDescription names.
+PAGE_EXPORT("setPageText") std::int32_t setPageText(std::int32_t slot, std::int32_t units) {
+    return typeInto(pageText(slot), units, true);
+}
+
+PAGE_EXPORT("describePractice") std::int32_t describePractice() {
+    return putOutput(practiceDescriptionJson());
+}
+
+// A practice of the exercise whose number is in its slot, or of the open dialog's fields; 0 when it cannot
+// start, with the reason in the state's line.
+PAGE_EXPORT("startPracticeFromNumber") std::int32_t practiceFromNumber() {
+    return done(startPracticeFromNumber());
+}
+
+PAGE_EXPORT("startPracticeFromDialog") std::int32_t practiceFromDialog() {
+    return done(startPracticeFromDialog());
+}
+
+// The answers in their slots checked against the core's run; 0 unless the access asked waits for them.
+PAGE_EXPORT("checkPracticeStep") std::int32_t checkPractice() {
+    return done(checkPracticeStep());
+}
+
+PAGE_EXPORT("nextPracticeStep") std::int32_t nextPractice() {
+    return done(nextPracticeStep());
+}
+
+PAGE_EXPORT("writePracticeState") std::int32_t writePracticeState() {
+    return putOutput(practiceStateJson());
+}
+
+// The main view after the access just checked, as JSON Lines; the records stay the user's.
+PAGE_EXPORT("writePracticeScene") std::int32_t writePracticeScene() {
+    return putOutput(practiceSceneLines());
+}
+
+// The link in its slot opened: a new dialog filled, or an exercise's practice started; nothing runs.
+PAGE_EXPORT("openLink") std::int32_t openLink() {
+    return putOutput(openLinkJson());
+}
+
+PAGE_EXPORT("writeLink") std::int32_t writeLink() {
+    return putOutput(currentLinkJson());
+}
+
+PAGE_EXPORT("readSheetRequest") std::int32_t readSheetRequest() {
+    return putOutput(sheetRequestJson());
+}
+
+// tarvel_cache_text --exercise first --count count [--answers]: the same text, from the same writer. The
+// records stay the user's.
+PAGE_EXPORT("writeExerciseSheets")
+std::int32_t writeSheets(std::uint64_t first, std::int32_t count, std::int32_t answers) {
+    return putOutput(exerciseSheetsText(first, count, answers != 0));
 }
 
 PAGE_EXPORT("outputPointer") const char* outputPointer() {

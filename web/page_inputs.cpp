@@ -1,41 +1,35 @@
 #include "web/page_inputs.h"
 
-#include "config/choice_names.h"
+#include "config/dialog_field_names.h"
 #include "resources/resource_ids.h"
+
+#include <iterator>
 
 namespace {
 
-struct NamedField {
-    const char* name;
+// The controls of the fields and lists named in config/dialog_field_names.h, in the same order.
+struct FieldControl {
     int controlId;
-    std::string DialogFields::*text;
     bool DialogControls::*enabled; // null: always enabled
 };
 
-constexpr NamedField namedFields[namedFieldCount] = {
-    {"ram", IDC_RAM_SIZE, &DialogFields::ram, nullptr},
-    {"cache", IDC_CACHE_SIZE, &DialogFields::cache, nullptr},
-    {"block", IDC_BLOCK_SIZE, &DialogFields::block, nullptr},
-    {"sets", IDC_SET_COUNT, &DialogFields::sets, &DialogControls::setCountField},
-    {"iterations", IDC_ITERATION_COUNT, &DialogFields::iterations, &DialogControls::iterationField},
+constexpr FieldControl namedFieldControls[namedFieldCount] = {
+    {IDC_RAM_SIZE, nullptr},
+    {IDC_CACHE_SIZE, nullptr},
+    {IDC_BLOCK_SIZE, nullptr},
+    {IDC_SET_COUNT, &DialogControls::setCountField},
+    {IDC_ITERATION_COUNT, &DialogControls::iterationField},
 };
+static_assert(std::size(namedTextFields) == namedFieldCount);
 
-struct NamedList {
-    const char* name;
-    int controlId;
-    std::int32_t DialogFields::*selection;
-    std::span<const wchar_t* const> items;
-    bool DialogControls::*enabled; // null: always enabled
+constexpr FieldControl listControls[listCount] = {
+    {IDC_MAPPING_LIST, nullptr},
+    {IDC_POLICY_LIST, &DialogControls::policyList},
+    {IDC_WORK_MODE_LIST, nullptr},
 };
-
-constexpr NamedList namedLists[listCount] = {
-    {"mapping", IDC_MAPPING_LIST, &DialogFields::mapping, mappingMethodTexts, nullptr},
-    {"policy", IDC_POLICY_LIST, &DialogFields::policy, replacementPolicyTexts, &DialogControls::policyList},
-    {"mode", IDC_WORK_MODE_LIST, &DialogFields::mode, workModeTexts, nullptr},
-};
-
-static_assert(namedLists[mappingList].controlId == IDC_MAPPING_LIST);
-static_assert(namedLists[workModeList].controlId == IDC_WORK_MODE_LIST);
+static_assert(std::size(namedChoiceLists) == listCount);
+static_assert(listControls[mappingList].controlId == IDC_MAPPING_LIST);
+static_assert(listControls[workModeList].controlId == IDC_WORK_MODE_LIST);
 
 constexpr PageButton buttons[] = {
     {"setareMod", IDOK, [](const DialogControls&) { return true; }},
@@ -57,58 +51,57 @@ std::size_t addressSlot(std::int32_t field) {
     return static_cast<std::size_t>(field - namedFieldCount);
 }
 
-const NamedField& namedField(std::int32_t field) {
-    return namedFields[static_cast<std::size_t>(field)];
+std::size_t at(std::int32_t index) {
+    return static_cast<std::size_t>(index);
 }
 
-const NamedList& namedList(std::int32_t list) {
-    return namedLists[static_cast<std::size_t>(list)];
+bool isEnabled(const DialogControls& controls, const FieldControl& control) {
+    return control.enabled == nullptr || controls.*control.enabled;
 }
 
 } // namespace
 
 std::string fieldName(std::int32_t field) {
-    return isNamedField(field) ? namedField(field).name : "address" + std::to_string(addressSlot(field));
+    return isNamedField(field) ? namedTextFields[at(field)].name : addressFieldName(addressSlot(field));
 }
 
 int fieldControlId(std::int32_t field) {
-    return isNamedField(field) ? namedField(field).controlId : addressFieldIds[addressSlot(field)];
+    return isNamedField(field) ? namedFieldControls[at(field)].controlId
+                               : addressFieldIds[addressSlot(field)];
 }
 
 std::string* fieldText(DialogFields& fields, std::int32_t field) {
     if (isNamedField(field)) {
-        return &(fields.*namedField(field).text);
+        return &(fields.*namedTextFields[at(field)].text);
     }
     return isAddressField(field) ? &fields.addresses[addressSlot(field)] : nullptr;
 }
 
 bool fieldEnabled(const DialogControls& controls, std::int32_t field) {
     if (isNamedField(field)) {
-        const auto enabled = namedField(field).enabled;
-        return enabled == nullptr || controls.*enabled;
+        return isEnabled(controls, namedFieldControls[at(field)]);
     }
     return controls.addressFields[addressSlot(field)];
 }
 
 const char* listName(std::int32_t list) {
-    return namedList(list).name;
+    return namedChoiceLists[at(list)].name;
 }
 
 int listControlId(std::int32_t list) {
-    return namedList(list).controlId;
+    return listControls[at(list)].controlId;
 }
 
 std::span<const wchar_t* const> listItems(std::int32_t list) {
-    return namedList(list).items;
+    return namedChoiceLists[at(list)].items;
 }
 
 std::int32_t& listSelection(DialogFields& fields, std::int32_t list) {
-    return fields.*namedList(list).selection;
+    return fields.*namedChoiceLists[at(list)].selection;
 }
 
 bool listEnabled(const DialogControls& controls, std::int32_t list) {
-    const auto enabled = namedList(list).enabled;
-    return enabled == nullptr || controls.*enabled;
+    return isEnabled(controls, listControls[at(list)]);
 }
 
 std::span<const PageButton> pageButtons() {

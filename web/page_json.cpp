@@ -10,18 +10,6 @@
 
 namespace {
 
-// Items in a JSON array or object: a comma before every one but the first.
-struct JsonItems {
-    std::string& out;
-    bool first = true;
-
-    std::string& next() {
-        out += first ? "" : ",";
-        first = false;
-        return out;
-    }
-};
-
 // The list items are ASCII, as the report prints them.
 std::string narrowItem(const wchar_t* item) {
     std::string text;

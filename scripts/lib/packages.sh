@@ -8,9 +8,11 @@ windows_packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i68
                   wine wine32:i386 wine64 fonts-wine fonts-liberation
                   fonts-crosextra-carlito fontconfig xvfb xauth x11-utils file unzip)
 # The core, the text front-end and the page's module for WebAssembly (preset wasm): clang 14 for wasm32-wasi,
-# its C and C++ libraries, linker and archiver. Node (20 or later, for node:wasi and the browser tests) runs
-# the modules; Chromium and Python's http.server serve the browser tests.
-wasm_packages=(clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32 googletest nodejs)
+# its C and C++ libraries, linker and archiver, and Binaryen's optimiser, which shrinks the page's module. Node
+# (20 or later, for node:wasi and the browser tests) runs the modules; Chromium and Python's http.server serve
+# the browser tests.
+wasm_packages=(clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32 binaryen googletest
+               nodejs)
 web_packages=(chromium python3)
 
 # Prints the packages of the arguments that are not installed.

@@ -1,6 +1,7 @@
 // Photographs the page in headless Chromium in each scene of the documentation, as the Windows screenshots
 // show the program: the main window, the console beside it and the Configuration dialog below it, and the
-// Help dialog over a direct individual run. Writes docs/screenshots/web-SCENE.png. Called by
+// Help dialog over a direct individual run; then practice, exercise 1 opened from its link and answered up to
+// its eighth access, where LRU replaces a block. Writes docs/screenshots/web-SCENE.png. Called by
 // scripts/web-screenshots.
 import {repositoryRoot} from '../../tests/web/lib/build_outputs.mjs';
 import {scenes} from '../../tests/web/lib/page_scenes.mjs';
@@ -17,6 +18,24 @@ async function driveInto(page, args) {
             user.menuCommand('File', 'Exit');
         }
     }, args);
+}
+
+// Exercise 1 from its link: the first seven accesses checked unanswered, the eighth answered as a student
+// who forgot LRU's age might (set-associative, 2 sets of 2 blocks).
+async function practise(page) {
+    await page.goto(`${page.url().replace(/#.*$/, '')}#exercise=1`);
+    await page.reload();
+    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+    for (let access = 1; access < 8; ++access) {
+        await page.locator('#practice-check').click();
+        await page.locator('#practice-next').click();
+    }
+    for (const [name, answer] of [['tag', '15525'], ['index', '0'], ['word', '0xc17'], ['replaced', '1']]) {
+        await page.locator(`#practice-answer-${name}`).fill(answer);
+    }
+    await page.getByRole('radio', {name: 'miss', exact: true}).check();
+    await page.locator('#practice-answer-replaced').press('Enter');
+    await page.evaluate(() => document.activeElement?.blur());
 }
 
 const server = await servePage();
@@ -36,6 +55,10 @@ try {
         await page.locator('#desktop').screenshot({path});
         console.log(path.slice(repositoryRoot.length));
     }
+    await practise(page);
+    const practicePath = `${outputFolder}/web-practice.png`;
+    await page.locator('#desktop').screenshot({path: practicePath});
+    console.log(practicePath.slice(repositoryRoot.length));
     if (problems.length > 0) {
         throw new Error(`the page reported: ${problems.join('; ')}`);
     }

@@ -30,6 +30,11 @@ try {
     if (hooks) {
         hooks.program = program;
     }
+    // A link: the address's fragment, when the page opens and whenever it changes.
+    if (location.hash !== '') {
+        program.openLink(location.hash);
+    }
+    window.addEventListener('hashchange', () => program.openLink(location.hash));
     document.documentElement.dataset.state = 'ready';
     performance.mark('tarvel-page-ready'); // the benchmark's end of loading
 } catch (error) {

@@ -1,5 +1,8 @@
-// The main window's menu bar, from the resource script's menu: a pop-up opens on a click or from the
-// keyboard, and choosing an item sends its command. Every item is a button with the role of a menu item.
+// The main window's menu bar, from the resource script's menu and the page's own: a pop-up opens on a click
+// or from the keyboard, and choosing an item sends its command, the id of the resource script or the name of
+// a command of the page. Every item is a button with the role of a menu item.
+const commandOf = (text) => (/^\d+$/.test(text) ? Number(text) : text);
+
 export class MenuBar {
     #bar;
     #onCommand;
@@ -22,7 +25,7 @@ export class MenuBar {
             const item = event.target.closest('[data-command]');
             if (item) {
                 this.close();
-                this.#onCommand(Number(item.dataset.command));
+                this.#onCommand(commandOf(item.dataset.command));
             }
         });
         document.addEventListener('pointerdown', (event) => {

@@ -1,12 +1,15 @@
 // The program in the page: the menu's commands and the dialogs' actions go to the core, and after each the
 // page shows what the core then says: the dialog's controls, the console, and the main view whenever the core
-// asks for a repaint. A trap of the core, or any fault on the way, is shown as one line instead of stopping
-// the page; File > Exit, or reloading the page, starts again.
+// asks for a repaint. The page's own windows, practice and sheets, and its links work the same way. A trap of
+// the core, or any fault on the way, is shown as one line instead of stopping the page; File > Exit, or
+// reloading the page, starts again.
 import {ConfigurationDialog} from './configuration_dialog.js';
 import {ConsoleWindow} from './console_window.js';
 import {HelpDialog} from './help_dialog.js';
 import {listenForAccelerators, MenuBar} from './menu_bar.js';
+import {PracticeWindow} from './practice_window.js';
 import {SceneCanvas} from './scene_canvas.js';
+import {SheetsWindow} from './sheets_window.js';
 
 function oneLine(error) {
     const text = error instanceof Error
@@ -24,6 +27,8 @@ export class Program {
     #dialog;
     #console;
     #help;
+    #practice;
+    #sheets;
     #menu;
     #repaints = null;
     #settled = Promise.resolve();
@@ -42,6 +47,10 @@ export class Program {
                                     core.inputs, this.#dialogActions());
         this.#console = new ConsoleWindow(document.getElementById('console'));
         this.#help = new HelpDialog(document.getElementById(`dialog-${this.#ids.IDD_HELP}`), this.#ids);
+        const pageWindow = {core: () => this.#core, act: (action) => this.#act(action)};
+        this.#practice = new PracticeWindow(document.getElementById('practice'),
+                                            {...pageWindow, paintScene: (scene) => this.#paintScene(scene)});
+        this.#sheets = new SheetsWindow(document.getElementById('sheets'), pageWindow);
         const mainWindow = document.getElementById('main-window');
         this.#menu = new MenuBar(mainWindow.querySelector('.menu-bar'), (id) => this.command(id));
         listenForAccelerators(resources.accelerators, mainWindow, (id) => this.command(id));
@@ -53,10 +62,15 @@ export class Program {
     // Resolves once the last action that takes time (File > Exit) is done.
     get settled() { return this.#settled; }
 
-    // A command of the menu or the accelerators, by its id in the resource script.
+    // A command of the menu or the accelerators, by its id in the resource script or the name of a command of
+    // the page.
     command(id) {
         const ids = this.#ids;
         switch (id) {
+        case 'practice':
+            return this.#practice.show();
+        case 'sheets':
+            return this.#sheets.show();
         case ids.IDM_EXIT:
             return this.#act(() => this.#restart());
         case ids.IDM_CONSOLE_STATUS:
@@ -69,6 +83,24 @@ export class Program {
             return this.#help.show();
         }
         return undefined;
+    }
+
+    // Opens a link, the page's address from its "#": a new dialog filled with its fields, or its exercise's
+    // practice started, without running anything; the one line says what it could not read.
+    openLink(fragment) {
+        return this.#act(() => {
+            const opened = this.#core.openLink(fragment);
+            if (opened.dialog) {
+                const state = this.#core.screenState();
+                this.#dialog.show(state.dialog);
+                this.#dialog.fill(this.#core.dialogTexts(), state.dialog.selections);
+            }
+            if (opened.exercise) {
+                this.#practice.showStarted();
+            }
+            this.#problem.textContent = opened.line;
+            this.#problem.hidden = opened.line === '';
+        });
     }
 
     #dialogActions() {
@@ -100,6 +132,8 @@ export class Program {
     async #restart() {
         this.#menu.close();
         this.#help.end();
+        this.#practice.end();
+        this.#sheets.end();
         await this.#core.reload();
         this.#repaints = null;
         this.#problem.hidden = true;
@@ -129,8 +163,9 @@ export class Program {
         }
     }
 
-    #paint() {
-        const scene = this.#core.scene();
+    #paint() { this.#paintScene(this.#core.scene()); }
+
+    #paintScene(scene) {
         this.#surface.paint(scene);
         // What the canvas shows in words, for a screen reader.
         this.#sceneTexts.replaceChildren(

@@ -10,7 +10,7 @@ import {parseArgs} from 'node:util';
 
 import {loadCore} from '../core_module.js';
 
-import {desktopHtml, desktopSize, pictureName} from './page_markup.mjs';
+import {desktopHtml, desktopSize, pictureName, printedSheetsHtml} from './page_markup.mjs';
 import {readResourceScript} from './resource_script.mjs';
 import {bundleModules} from './single_file.mjs';
 
@@ -20,13 +20,18 @@ const coreModuleSource = join(root, 'web/core_module.js');
 const moduleFileName = 'tarvel_page.wasm';
 
 // What the module says of itself that the markup needs: its controls, its windows' places, the console's
-// title.
+// title, the texts of the practice and sheet windows.
 async function describeModule(bytes) {
     const core = await loadCore(bytes, {
         randomValues: () => { throw new Error('the page is built without drawing random numbers'); },
         onOutput: () => {},
     });
-    return {inputs: core.inputs, windows: core.windows, consoleTitle: core.screenState().console.title};
+    return {
+        inputs: core.inputs,
+        windows: core.windows,
+        consoleTitle: core.screenState().console.title,
+        practice: core.practice,
+    };
 }
 
 // The PNG of every picture and icon of the resource script, rendered beside its BMP or ICO: name -> path.
@@ -43,6 +48,7 @@ function pageHtml(template, {resources, description, pictureUrl}) {
         desktopWidth: size.width,
         desktopHeight: size.height,
         desktop: desktopHtml(resources, description),
+        printedSheets: printedSheetsHtml,
     };
     return template.replace(/\{\{(\w+)\}\}/g, (_, name) => String(fill[name]))
         .replace(/\{\{picture:(\w+)\}\}/g, (_, name) => pictureUrl(name));

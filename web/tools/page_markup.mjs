@@ -25,11 +25,19 @@ const placeStyle = ({left, top, width, height}) => `left:${left}px;top:${top}px`
 // The picture of an icon or bitmap resource: its file's name with .png, resolved by the page's assets.
 export function pictureName(path) { return path.replace(/^.*\//, '').replace(/\.\w+$/, ''); }
 
+// The page's own menu, before Help: the practice and sheet windows, by the names of their commands.
+function practicePopup(texts) {
+    return {
+        text: texts.menu,
+        items: [{id: 'practice', text: texts.practiceItem}, {id: 'sheets', text: texts.sheetsItem}],
+    };
+}
+
 function menuBarHtml(menu, title) {
     const menus = menu.map((popup, index) => {
         const items =
             popup.items.map((item) => `<button type="button" role="menuitem" tabindex="-1" data-command="${
-                                item.id}">${mnemonicHtml(item.text)}</button>`);
+                                escapeHtml(String(item.id))}">${mnemonicHtml(item.text)}</button>`);
         return `<div class="menu"><button type="button" role="menuitem" aria-haspopup="menu" aria-expanded="false" ` +
                `id="menu-${index}" tabindex="${index === 0 ? 0 : -1}">${mnemonicHtml(popup.text)}</button>` +
                `<div class="menu-popup" role="menu" aria-labelledby="menu-${index}" hidden>${
@@ -38,7 +46,7 @@ function menuBarHtml(menu, title) {
     return `<nav class="menu-bar" role="menubar" aria-label="${escapeHtml(title)}">${menus.join('')}</nav>`;
 }
 
-function mainWindowHtml({resources, windows, iconPicture, titleId}) {
+function mainWindowHtml({resources, windows, iconPicture, titleId, practiceTexts}) {
     const title = resources.strings.get(titleId);
     const {client} = windows.mainWindow;
     return `<section class="window main-window" id="main-window" aria-labelledby="main-window-title" style="${
@@ -50,7 +58,9 @@ function mainWindowHtml({resources, windows, iconPicture, titleId}) {
            `<div class="caption"><img class="caption-icon" src="{{picture:${
                iconPicture}}}" alt="" width="16" height="16">` +
            `<span id="main-window-title">${escapeHtml(title)}</span></div>` +
-           menuBarHtml(resources.menu, title) +
+           menuBarHtml(
+               [...resources.menu.slice(0, -1), practicePopup(practiceTexts), ...resources.menu.slice(-1)],
+               title) +
            `<div class="client"><canvas id="main-view" width="${client.width}" height="${client.height}">` +
            `<ul class="scene-texts"></ul></canvas></div></section>`;
 }
@@ -139,6 +149,69 @@ function dialogHtml(dialog, {place, pictureNames, listItems, hidden = true}) {
                units.pixels}px;line-height:${units.baseUnits.y}px">${controls.join('')}</div></section>`;
 }
 
+// A window of the page's own, beside the main window where the console stands: caption, close box and client.
+function pageWindowHtml({id, title, place, client}) {
+    return `<section class="window page-window" id="${id}" aria-labelledby="${id}-title" hidden style="${
+               placeStyle({left: place.x, top: place.y, width: place.width})}">` +
+           `<div class="caption"><span id="${id}-title">${escapeHtml(title)}</span>` +
+           `<button type="button" class="close-box" aria-label="Close">×</button></div>` +
+           `<div class="page-client">${client}</div></section>`;
+}
+
+const field = (id, label, attributes = '') =>
+    `<label for="${id}" class="question-label">${escapeHtml(label)}</label><input type="text" class="edit" ` +
+    `id="${id}" autocomplete="off" spellcheck="false"${attributes}>`;
+const button = (id, text, type = 'button') =>
+    `<button type="${type}" class="push-button" id="${id}">${escapeHtml(text)}</button>`;
+
+// The practice window: an exercise by its number or the dialog's configuration, the questions of the access
+// asked, the verdicts with the right answers and why, the results; a live region says each question and
+// verdict to a screen reader.
+function practiceWindowHtml(texts, place, outcomes) {
+    const answer = (name, label) => `<div class="question" data-question="${name}">${
+        field(`practice-answer-${name}`, label, ' inputmode="numeric"')}</div>`;
+    const outcomeChoices = outcomes.map((outcome) => `<label><input type="radio" name="outcome" value="${
+                                            escapeHtml(outcome)}">${escapeHtml(outcome)}</label>`);
+    const client =
+        `<form class="practice-start" id="practice-start">${
+            field('practice-number', texts.exerciseNumber, ' inputmode="numeric"')}` +
+        `${button('practice-from-number', texts.startExercise, 'submit')}${
+            button('practice-from-dialog', texts.startFromDialog)}</form>` +
+        `<div class="practice-link">${button('practice-copy-link', texts.copyLink)}${
+            field('practice-link', texts.link, ' readonly')}</div>` +
+        `<p class="practice-line" id="practice-line" role="status"></p>` +
+        `<p class="practice-summary" id="practice-summary"></p>` +
+        `<form class="practice-questions" id="practice-questions" aria-labelledby="practice-heading" hidden>` +
+        `<h2 id="practice-heading"></h2><p class="practice-hint">${escapeHtml(texts.answerHint)}</p>` +
+        answer('tag', '') + answer('index', '') + answer('word', '') +
+        `<fieldset class="question" data-question="outcome"><legend class="question-label"></legend>${
+            outcomeChoices.join('')}</fieldset>` +
+        answer('replaced', '') + button('practice-check', texts.check, 'submit') + `</form>` +
+        `<section class="practice-verdicts" id="practice-verdicts" aria-labelledby="practice-verdicts-caption" hidden>` +
+        `<table><caption id="practice-verdicts-caption"></caption><thead><tr><th scope="col">${
+            escapeHtml(texts.questionColumn)}</th>` +
+        `<th scope="col">${escapeHtml(texts.givenColumn)}</th><th scope="col">${
+            escapeHtml(texts.rightColumn)}</th>` +
+        `<th scope="col">${escapeHtml(texts.verdictColumn)}</th></tr></thead><tbody></tbody></table>` +
+        `<p class="practice-why" id="practice-why"></p>${button('practice-next', texts.next)}</section>` +
+        `<section class="practice-results" id="practice-results" aria-labelledby="practice-results-title" hidden>` +
+        `<h2 id="practice-results-title" tabindex="-1">${escapeHtml(texts.results)}</h2><ul></ul>` +
+        `<p class="practice-miss-rate"></p></section>` +
+        `<p class="visually-hidden" id="practice-announcement" aria-live="polite" aria-atomic="true"></p>`;
+    return pageWindowHtml({id: 'practice', title: texts.practiceTitle, place, client});
+}
+
+// The sheet window, and the sheets themselves, which only paper shows (page.css).
+function sheetsWindowHtml(texts, place) {
+    const client = `<form class="sheets-form" id="sheets-form">${
+                       field('sheets-first', texts.firstSheet, ' inputmode="numeric" value="1"')}` +
+                   `${field('sheets-count', texts.sheetCount, ' inputmode="numeric" value="1"')}${
+                       button('sheets-print', texts.print, 'submit')}</form>` +
+                   `<p class="practice-hint">${escapeHtml(texts.sheetsHint)}</p>` +
+                   `<p class="practice-line" id="sheets-line" role="status"></p>`;
+    return pageWindowHtml({id: 'sheets', title: texts.sheetsTitle, place, client});
+}
+
 const dialogChrome = 24; // a dialog's caption and frame, as page.css draws them
 const desktopMargin = 5; // around the windows, as the main window stands 5 pixels from the screen's corner
 
@@ -158,7 +231,7 @@ export function desktopSize(resources, windows) {
 }
 
 // Everything on the page's desktop. core is the module's description: { inputs, windows,
-// consoleTitle }.
+// consoleTitle, practice }.
 export function desktopHtml(resources, core) {
     const {ids} = resources;
     const pictureNames = new Map([...resources.files].map(([id, path]) => [id, pictureName(path)]));
@@ -169,12 +242,19 @@ export function desktopHtml(resources, core) {
             resources,
             windows: core.windows,
             iconPicture: pictureNames.get(ids.get('IDI_PROGRAM_ICON')),
-            titleId: ids.get('IDS_WINDOW_TITLE')
+            titleId: ids.get('IDS_WINDOW_TITLE'),
+            practiceTexts: core.practice.texts,
         }),
         consoleHtml({windows: core.windows, consoleTitle: core.consoleTitle}),
         dialogHtml(dialog('IDD_CONFIGURATION'),
                    {place: core.windows.configurationDialog, pictureNames, listItems}),
         dialogHtml(dialog('IDD_HELP'), {place: core.windows.helpDialog, pictureNames, listItems}),
+        practiceWindowHtml(core.practice.texts, core.windows.console, core.practice.outcomes),
+        sheetsWindowHtml(core.practice.texts, core.windows.console),
     ];
     return html.join('\n');
 }
+
+// The sheets as paper shows them, filled in when the teacher prints: outside the desktop, which paper leaves
+// out.
+export const printedSheetsHtml = '<div class="printed-sheets" id="printed-sheets"></div>';

@@ -1,0 +1,79 @@
+#include "web/page_link.h"
+
+#include "config/cache_config.h"
+#include "practice/configuration_link.h"
+#include "practice/practice_texts.h"
+#include "report/json_text.h"
+#include "web/page_practice.h"
+#include "web/page_screen.h"
+
+#include <vector>
+
+namespace {
+
+// A new dialog holding the link's contents, with the notifications a user's choice of each list sends.
+void fillNewDialog(const DialogFields& fields) {
+    pressExitOnPage();
+    openConfigurationDialog();
+    pageScreen.dialog.fields = fields;
+    if (fields.mapping != noSelection) {
+        notifyMappingList(false); // the list gets the focus,
+        notifyMappingList(true);  // its selection changes,
+        notifyMappingList(false); // and it loses the focus
+    }
+    if (fields.mode != noSelection) {
+        notifyWorkModeSelection();
+    }
+}
+
+std::string linkOfFields(const DialogFields& fields, std::string& line) {
+    std::vector<std::string> leftOut;
+    std::string fragment = writeConfigurationLink(fields, leftOut);
+    std::string names;
+    for (const std::string& name : leftOut) {
+        names += names.empty() ? "" : ", ";
+        names += name;
+    }
+    if (!names.empty()) {
+        line = practice_text::fieldsLeftOut(names);
+    }
+    return fragment;
+}
+
+} // namespace
+
+std::string openLinkJson() {
+    const LinkReading reading = readConfigurationLink(*pageText(static_cast<std::int32_t>(PageText::Link)));
+    if (reading.exercise) {
+        startExercisePractice(pageSession, *reading.exercise);
+        sayOnPractice({});
+    } else if (reading.hasFields) {
+        fillNewDialog(reading.fields);
+    }
+    std::string json = "{";
+    appendJsonBool(json, "exercise", reading.exercise.has_value());
+    json += ',';
+    appendJsonBool(json, "dialog", !reading.exercise && reading.hasFields);
+    json += ',';
+    appendJsonField(json, "line", unreadLinkMessage(reading));
+    return json + "}";
+}
+
+std::string currentLinkJson() {
+    std::string fragment;
+    std::string line;
+    if (pageSession.active && pageSession.fromExercise) {
+        fragment = writeExerciseLink(pageSession.exercise.seed);
+    } else if (pageSession.active) {
+        fragment = linkOfFields(pageSession.exercise.fields, line);
+    } else if (pageScreen.dialog.open) {
+        fragment = linkOfFields(pageScreen.dialog.fields, line);
+    } else {
+        line = practice_text::nothingToLink;
+    }
+    std::string json = "{";
+    appendJsonField(json, "fragment", fragment);
+    json += ',';
+    appendJsonField(json, "line", line);
+    return json + "}";
+}

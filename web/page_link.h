@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// The page's links (practice/configuration_link.h) on the page's windows.
+
+// Opens the link in the link slot: an exercise's number starts its practice; fields and lists fill a new
+// Configuration dialog as a user typing and choosing them would, its controls enabled by the same rules;
+// nothing runs. {"exercise":false,"dialog":true,"line":"..."}, the line naming what could not be read.
+std::string openLinkJson();
+
+// The link of what the practice window shows: the exercise or the configuration practised, otherwise the
+// dialog's fields: {"fragment":"ram=1&...","line":"..."}, the line saying what the link lacks, if anything.
+std::string currentLinkJson();
