@@ -1,17 +1,15 @@
 #pragma once
 
+#include "startup_records.h" // startFromStartup, from which every input starts
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-// What the fuzz targets share: the process's records back at start-up, a seed taken from the input, and the
-// loud failure of an invariant, which libFuzzer reports as a crash with the input that caused it.
-
-// Every process-wide record as at start-up, the name buffers allocated and empty, and the random source
-// seeded with seed.
-void startFromStartup(std::uint64_t seed);
+// What the fuzz targets share: the records back at start-up, a seed taken from the input, and the loud
+// failure of an invariant, which libFuzzer reports as a crash with the input that caused it.
 
 // FNV-1a of the input: the random source's seed, so that one input always draws the same numbers.
 std::uint64_t inputSeed(const std::uint8_t* data, std::size_t size);
