@@ -10,6 +10,21 @@ function(tarvel_apply_options target)
                                                  -fno-omit-frame-pointer)
         target_link_options(${target} PRIVATE -fsanitize=address,undefined)
     endif()
+    if(TARVEL_BUILD_FUZZERS)
+        # Every library carries libFuzzer's coverage counters; only a fuzz target links libFuzzer itself
+        # (tarvel_add_fuzzer), which brings its own main.
+        target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined
+                                                 -fno-sanitize-recover=all -fno-omit-frame-pointer)
+        target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+    endif()
+endfunction()
+
+# A libFuzzer target of tests/fuzz: the project's warnings and sanitizers, linked with libFuzzer's main.
+function(tarvel_add_fuzzer target)
+    add_executable(${target} ${ARGN})
+    tarvel_apply_options(${target})
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
 endfunction()
 
 # A release build that gives the same bytes wherever the checkout lies: no source paths in the binaries.

@@ -17,11 +17,14 @@ std::int32_t readSigned(const std::string& text) {
     return static_cast<std::int32_t>(readFieldNumber(text).value);
 }
 
-// A list's selection, and its item's text into the name buffer when there is one.
+// A list's selection, and its item's text into the name buffer when there is one. A list holds only its own
+// items: a selection beyond them (which no dialog control gives, but a front-end's record may hold) selects
+// none, so that validation reports the missing choice instead of passing a method or mode the engine lacks.
 std::int32_t storeSelection(std::int32_t selection, std::span<const wchar_t* const> texts, wchar_t* name) {
-    if (selection >= 0 && static_cast<std::size_t>(selection) < texts.size()) {
-        storeName(name, texts[static_cast<std::size_t>(selection)]);
+    if (selection < 0 || static_cast<std::size_t>(selection) >= texts.size()) {
+        return -1;
     }
+    storeName(name, texts[static_cast<std::size_t>(selection)]);
     return selection;
 }
 

@@ -12,8 +12,8 @@ struct ButtonEffects {
     void (*repaint)() = nullptr;                                     // the main view must show the records
 };
 
-// "Setare mod": reads every field and selection into cacheConfig, copies the selected items' texts into their
-// name buffers and validates; then, between the effects, clears simulationStarted and resultsReady.
+// "Setare mod": reads every field and selection into cacheConfig (a selection outside its list as none, -1),
+// copies the selected items' texts into their name buffers and validates; then, between the effects, clears simulationStarted and resultsReady.
 void pressSetareMod(const DialogFields& fields, const ButtonEffects& effects = {});
 
 // START SIMULARE, after a "Setare mod" that validated: sets simulationStarted, runs the simulation on the

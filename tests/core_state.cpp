@@ -2,25 +2,9 @@
 
 #include "config/choice_names.h"
 #include "config/dialog_buttons.h"
-#include "engine/miss_kinds.h"
-#include "engine/random_source.h"
-#include "engine/simulation_state.h"
 #include "report/status_report.h"
 
 #include <gtest/gtest.h>
-
-void startFromStartup(std::uint64_t seed) {
-    cacheConfig = CacheConfig{};
-    simulationState = SimulationState{};
-    missKinds = MissKinds{};
-    simulationStarted = 0;
-    resultsReady = 0;
-    allocateNameBuffers();
-    for (wchar_t* name : {mappingMethodName, replacementPolicyName, workModeName}) {
-        storeName(name, L"");
-    }
-    seedDeterministicRandom(seed);
-}
 
 DialogFields dialogFieldsFor(const ConfigSetup& setup) {
     DialogFields fields;

@@ -3,13 +3,10 @@
 #include "config/cache_config.h"
 #include "config/dialog_fields.h"
 #include "report/printed_text.h" // printedText, which the tests read every printer with
+#include "startup_records.h"
 
 #include <cstdint>
 #include <string>
-
-// Puts every process-wide record back into its start-up state, allocates the name buffers (empty) and
-// installs a reproducible random generator.
-void startFromStartup(std::uint64_t seed = 1);
 
 // A configuration as typed into the dialog.
 struct ConfigSetup {

@@ -14,6 +14,8 @@ windows_packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i68
 wasm_packages=(clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32 binaryen googletest
                nodejs)
 web_packages=(chromium python3)
+# The fuzz targets (preset fuzz, scripts/fuzz): clang 14 with libFuzzer and the sanitizers' runtimes.
+fuzz_packages=(clang-14 libclang-rt-14-dev)
 
 # Prints the packages of the arguments that are not installed.
 missing_packages() {

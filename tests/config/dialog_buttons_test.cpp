@@ -75,6 +75,28 @@ TEST_F(DialogButtons, AListWithoutSelectionStoresMinusOneAndKeepsItsText) {
     EXPECT_TRUE(cacheConfig.configErrors & 0x8u);
 }
 
+// Found by the fuzz target "runs": work mode 7 validated, and START SIMULARE then ran no step at all.
+TEST_F(DialogButtons, ASelectionOutsideItsListStoresNoneAndIsReportedMissing) {
+    pressSetareMod(workedExample);
+    DialogFields outside = workedExample;
+    outside.mapping = 3;
+    outside.policy = 2;
+    outside.mode = 7;
+    pressSetareMod(outside);
+    EXPECT_EQ(static_cast<int>(cacheConfig.mappingMethod), -1);
+    EXPECT_EQ(static_cast<int>(cacheConfig.replacementPolicy), -1);
+    EXPECT_EQ(static_cast<int>(cacheConfig.workMode), -1);
+    EXPECT_STREQ(mappingMethodName, L"directa");
+    EXPECT_STREQ(workModeName, L"individual");
+    EXPECT_EQ(cacheConfig.configErrors & 0x48u, 0x48u); // mapping and work mode missing
+
+    outside.mapping = 2147483647;
+    outside.mode = -2147483647 - 1;
+    pressSetareMod(outside);
+    EXPECT_EQ(cacheConfig.configErrors & 0x48u, 0x48u);
+    EXPECT_EQ(reportText().find("Configurare valida"), std::string::npos);
+}
+
 TEST_F(DialogButtons, SetareModClearsTheFlagsBetweenTheWindowsEffects) {
     pressSetareMod(workedExample);
     pressStartSimulation();
@@ -120,7 +142,8 @@ TEST_F(DialogButtons, RegenerateAndExitForgetWhatTheNextRunWouldKeep) {
     EXPECT_EQ(simulationState.regenerateRandomSequence, 1);
 }
 
-// Choosing "individual" clears the stored iteration count at once; the next "Setare mod" reads the field again.
+// Choosing "individual" clears the stored iteration count at once; the next "Setare mod" reads the field
+// again.
 TEST_F(DialogButtons, ChoosingIndividualClearsTheStoredIterationCount) {
     pressSetareMod(DialogFields{.iterations = "7", .mode = toInt(WorkMode::GivenSequence)});
     ASSERT_EQ(cacheConfig.iterationCount, 7);
