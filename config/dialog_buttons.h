@@ -13,7 +13,8 @@ struct ButtonEffects {
 };
 
 // "Setare mod": reads every field and selection into cacheConfig (a selection outside its list as none, -1),
-// copies the selected items' texts into their name buffers and validates; then, between the effects, clears simulationStarted and resultsReady.
+// copies the selected items' texts into their name buffers and validates; then, between the effects, clears
+// simulationStarted and resultsReady.
 void pressSetareMod(const DialogFields& fields, const ButtonEffects& effects = {});
 
 // START SIMULARE, after a "Setare mod" that validated: sets simulationStarted, runs the simulation on the

@@ -37,13 +37,14 @@ void sayOnPractice(std::string line);
 std::string practiceDescriptionJson();
 
 // The session as the window shows it:
-// {"active":true,"exercise":"7","summary":"Exercitiul 7: ...","step":0,"steps":10,"heading":"Accesul 1 din 10: ...",
+// {"active":true,"exercise":"7","summary":"Exercitiul 7: ...","step":0,"steps":10,"heading":"Accesul 1 din
+// 10: ...",
 //  "questions":[{"name":"tag","label":"Tag","asked":true},...],"checked":false,"finished":false,
 //  "verdicts":[{"name":"tag","label":"Tag","given":"3","right":"3 (3)","correct":true},...],
 //  "kind":"obligatoriu","why":"...","scores":["Tag: 8 din 10 corecte",...],"missRate":"Rata de pierderi =
 //  ...", "line":""}
-// with the exercise's number for an exercise, the verdicts, the kind and why once the access is checked, the scores and the miss rate once the last
-// is.
+// with the exercise's number for an exercise, the verdicts, the kind and why once the access is checked, the
+// scores and the miss rate once the last is.
 std::string practiceStateJson();
 
 // The main view after the access just checked, as JSON Lines; nothing before it is checked.
