@@ -1,6 +1,6 @@
 #include "cli/method_comparison.h"
 
-#include "cli/error_line.h"
+#include "report/error_line.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
 #include "config/dialog_buttons.h"

@@ -1,6 +1,6 @@
 #include "cli/text_front_end.h"
 
-#include "cli/error_line.h"
+#include "report/error_line.h"
 #include "cli/method_comparison.h"
 #include "cli/step_table.h"
 #include "cli/text_options.h"

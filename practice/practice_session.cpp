@@ -8,8 +8,7 @@
 #include "practice/answer_reading.h"
 #include "practice/step_explanation.h"
 #include "practice/step_facts.h"
-#include "report/printed_text.h"
-#include "report/status_report.h"
+#include "report/error_line.h"
 
 #include <algorithm>
 
@@ -53,16 +52,6 @@ Exercise exerciseOfStoredFields(const DialogFields& fields) {
     return exercise;
 }
 
-// A message of the error list on one line: its line breaks as blanks, without the blank and the break it
-// ends with.
-std::string oneLine(std::string text) {
-    std::replace(text.begin(), text.end(), '\n', ' ');
-    while (!text.empty() && text.back() == ' ') {
-        text.pop_back();
-    }
-    return text;
-}
-
 std::string cut(const std::string& text) {
     return text.size() <= longestGivenAnswer ? text : text.substr(0, longestGivenAnswer) + "...";
 }
@@ -97,7 +86,7 @@ bool startFieldsPractice(PracticeSession& session, const DialogFields& fields, s
         const KeptRecords kept;
         pressSetareMod(sequence);
         if (cacheConfig.configErrors != 0) {
-            error = oneLine(printedText(printFirstConfigurationError));
+            error = firstErrorMessage();
             return false;
         }
         exercise = exerciseOfStoredFields(sequence);

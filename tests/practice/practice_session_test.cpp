@@ -189,6 +189,15 @@ TEST_F(PracticeSessionTest, TheDialogsFieldsArePractisedAsAGivenSequenceRunOnce)
     EXPECT_EQ(error, "Dimensiune RAM = 3 Mo incorecta");
     EXPECT_EQ(session.exercise.addresses, before.exercise.addresses) << "the session stays as it was";
     EXPECT_TRUE(session.active);
+
+    // A message of two lines reads as one, its break folded into the blank before it.
+    fields.ram = "1";
+    fields.addresses[4] = "0";
+    fields.cache = "16";
+    fields.block = "8192";
+    fields.sets = "4";
+    EXPECT_FALSE(startFieldsPractice(session, fields, error));
+    EXPECT_EQ(error, "Numar de blocuri in cache mai mic decit numarul de seturi");
 }
 
 TEST_F(PracticeSessionTest, NothingIsCheckedOrAskedOutOfTurn) {

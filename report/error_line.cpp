@@ -1,4 +1,4 @@
-#include "cli/error_line.h"
+#include "report/error_line.h"
 
 #include "report/printed_text.h"
 #include "report/status_report.h"
