@@ -1,6 +1,5 @@
 #include "cli/method_comparison.h"
 
-#include "report/error_line.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
 #include "config/dialog_buttons.h"
@@ -8,6 +7,7 @@
 #include "engine/miss_kinds.h"
 #include "engine/miss_rate.h"
 #include "engine/simulation_state.h"
+#include "report/error_line.h"
 
 #include <string>
 

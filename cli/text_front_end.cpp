@@ -1,6 +1,5 @@
 #include "cli/text_front_end.h"
 
-#include "report/error_line.h"
 #include "cli/method_comparison.h"
 #include "cli/step_table.h"
 #include "cli/text_options.h"
@@ -9,6 +8,7 @@
 #include "config/dialog_buttons.h"
 #include "engine/random_source.h"
 #include "exercise/exercise_sheet.h"
+#include "report/error_line.h"
 #include "report/status_report.h"
 #include "view/main_scene.h"
 #include "view/scene_json.h"
