@@ -76,6 +76,7 @@ enum class LabText : std::uint16_t {
     SummarySkipped,
     SummaryDropped,
     SummaryLevel,
+    SummaryWays,
     SummaryWaysFull,
     SummaryMemory,
     SummaryRowLevel,

@@ -1,0 +1,243 @@
+#include "cli/lab_summary.h"
+
+#include "lab/lab_messages.h"
+#include "lab/level_spec.h"
+#include "report/json_text.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int rateDigits = 6;
+constexpr int amatDigits = 4;
+
+using Count = std::uint64_t LevelSummary::*;
+
+// The counts of a level in the order of the CSV's columns after miss_rate, and of the table's rows.
+struct CountColumn {
+    std::string_view name;
+    Count count;
+};
+constexpr CountColumn leadingColumns[] = {{"accesses", &LevelSummary::accesses}, {"reads", &LevelSummary::reads},
+                                          {"writes", &LevelSummary::writes},     {"hits", &LevelSummary::hits},
+                                          {"misses", &LevelSummary::misses}};
+constexpr CountColumn trailingColumns[] = {
+    {"compulsory", &LevelSummary::compulsory}, {"capacity", &LevelSummary::capacity},
+    {"conflict", &LevelSummary::conflict},     {"writebacks", &LevelSummary::writebacks},
+    {"bytes_in", &LevelSummary::bytesIn},      {"bytes_out", &LevelSummary::bytesOut},
+    {"dirty_at_end", &LevelSummary::dirtyAtEnd}};
+
+std::string number(std::uint64_t value) { return std::to_string(value); }
+
+std::string levelRate(const LevelSummary& level) { return decimalText(missRate(level.misses, level.accesses), rateDigits); }
+
+// A table of text: the first column to the left, the others to the right, two blanks apart.
+std::string layOut(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> widths;
+    for (const std::vector<std::string>& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (std::size_t column = 0; column < row.size(); ++column) {
+            widths[column] = std::max(widths[column], row[column].size());
+        }
+    }
+    std::string text;
+    for (const std::vector<std::string>& row : rows) {
+        for (std::size_t column = 0; column < row.size(); ++column) {
+            const std::string padding(widths[column] - row[column].size(), ' ');
+            text += column == 0 ? row[column] + padding : "  " + padding + row[column];
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+std::string levelShape(LabLanguage language, const LevelConfig& level, int index) {
+    const std::string ways = level.fullyAssociative ? std::string(labText(language, LabText::SummaryWaysFull))
+                                                    : labText(language, LabText::SummaryWays, {number(level.ways)});
+    return labText(language, LabText::SummaryLevel,
+                   {levelName(index), number(level.capacity), number(level.line), ways, number(levelSets(level)),
+                    policyName(level.policy), level.write == WriteRule::Back ? "back" : "through",
+                    level.allocate ? "yes" : "no", number(level.hitCycles)});
+}
+
+std::string traceLine(LabLanguage language, const LabSummary& summary, const LabTraceFacts& trace) {
+    std::string line = labText(language, LabText::SummaryTrace, {trace.name, trace.format, number(summary.traceAccesses)});
+    if (trace.skipped != 0) {
+        line += labText(language, LabText::SummarySkipped, {number(trace.skipped)});
+    }
+    if (trace.dropped != 0) {
+        line += labText(language, LabText::SummaryDropped, {number(trace.dropped)});
+    }
+    return line + "\n";
+}
+
+std::vector<std::vector<std::string>> levelRows(LabLanguage language, const LabSummary& summary) {
+    const auto row = [&](LabText label, auto cell) {
+        std::vector<std::string> cells{std::string(labText(language, label))};
+        for (std::size_t index = 0; index < summary.levels.size(); ++index) {
+            cells.push_back(cell(summary.levels[index], static_cast<int>(index)));
+        }
+        return cells;
+    };
+    const auto count = [&](LabText label, Count field) {
+        return row(label, [field](const LevelSummary& level, int) { return number(level.*field); });
+    };
+    return {
+        row(LabText::SummaryRowLevel, [](const LevelSummary&, int index) { return levelName(index); }),
+        count(LabText::SummaryRowAccesses, &LevelSummary::accesses),
+        count(LabText::SummaryRowReads, &LevelSummary::reads),
+        count(LabText::SummaryRowWrites, &LevelSummary::writes),
+        count(LabText::SummaryRowHits, &LevelSummary::hits),
+        count(LabText::SummaryRowMisses, &LevelSummary::misses),
+        row(LabText::SummaryRowMissRate,
+            [](const LevelSummary& level, int) {
+                return decimalText(100 * missRate(level.misses, level.accesses), 2) + " %";
+            }),
+        count(LabText::SummaryRowCompulsory, &LevelSummary::compulsory),
+        count(LabText::SummaryRowCapacity, &LevelSummary::capacity),
+        count(LabText::SummaryRowConflict, &LevelSummary::conflict),
+        count(LabText::SummaryRowWritebacks, &LevelSummary::writebacks),
+        count(LabText::SummaryRowBytesIn, &LevelSummary::bytesIn),
+        count(LabText::SummaryRowBytesOut, &LevelSummary::bytesOut),
+        count(LabText::SummaryRowDirty, &LevelSummary::dirtyAtEnd),
+    };
+}
+
+// h1 + m1 x (h2 + m2 x memory), each m the level's local demand miss rate.
+std::string amatFormula(const HierarchyConfig& config, const LabSummary& summary) {
+    std::string formula = number(config.memoryCycles);
+    for (std::size_t index = std::min(config.levels.size(), summary.levels.size()); index-- > 0;) {
+        const LevelSummary& level = summary.levels[index];
+        const bool inner = index + 1 < summary.levels.size();
+        formula = number(config.levels[index].hitCycles) + " + " +
+                  decimalText(missRate(level.demandMisses, level.demandRequests), amatDigits) + " x " +
+                  (inner ? "(" + formula + ")" : formula);
+    }
+    return formula;
+}
+
+std::string localRates(const LabSummary& summary) {
+    std::string rates;
+    for (std::size_t index = 0; index < summary.levels.size(); ++index) {
+        const LevelSummary& level = summary.levels[index];
+        rates += (index == 0 ? "m" : ", m") + std::to_string(index + 1) + " = " + number(level.demandMisses) +
+                 " / " + number(level.demandRequests);
+    }
+    return rates;
+}
+
+void appendJsonNumber(std::string& out, std::string_view name, std::string_view value) {
+    appendJsonName(out, name);
+    out += value;
+}
+
+} // namespace
+
+std::string decimalText(double value, int digits) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", digits, value);
+    std::string result(text);
+    if (result.find('.') != std::string::npos) {
+        result.erase(result.find_last_not_of('0') + 1);
+        if (result.back() == '.') {
+            result.pop_back();
+        }
+    }
+    return result;
+}
+
+double missRate(std::uint64_t misses, std::uint64_t accesses) {
+    return accesses == 0 ? 0.0 : static_cast<double>(misses) / static_cast<double>(accesses);
+}
+
+std::string labSummaryTable(LabLanguage language, const HierarchyConfig& config, const LabSummary& summary,
+                            const LabTraceFacts& trace) {
+    std::string text = traceLine(language, summary, trace);
+    for (std::size_t index = 0; index < config.levels.size(); ++index) {
+        text += levelShape(language, config.levels[index], static_cast<int>(index)) + "\n";
+    }
+    text += labText(language, LabText::SummaryMemory, {number(config.memoryCycles)}) + "\n\n";
+    text += layOut(levelRows(language, summary)) + "\n";
+    const MemorySummary& memory = summary.memory;
+    text += labText(language, LabText::SummaryMemoryTraffic,
+                    {number(memory.accesses), number(memory.reads), number(memory.writes), number(memory.bytesRead),
+                     number(memory.bytesWritten)}) +
+            "\n";
+    text += labText(language, LabText::SummaryAmat,
+                    {amatFormula(config, summary), decimalText(summary.amat, amatDigits)}) +
+            "\n";
+    return text + labText(language, LabText::SummaryAmatNote, {localRates(summary)}) + "\n";
+}
+
+std::string labSummaryCsv(const LabSummary& summary) {
+    std::string csv = "level";
+    for (const CountColumn& column : leadingColumns) {
+        csv += "," + std::string(column.name);
+    }
+    csv += ",miss_rate";
+    for (const CountColumn& column : trailingColumns) {
+        csv += "," + std::string(column.name);
+    }
+    csv += '\n';
+    for (std::size_t index = 0; index < summary.levels.size(); ++index) {
+        const LevelSummary& level = summary.levels[index];
+        csv += levelName(static_cast<int>(index));
+        for (const CountColumn& column : leadingColumns) {
+            csv += "," + number(level.*column.count);
+        }
+        csv += "," + levelRate(level);
+        for (const CountColumn& column : trailingColumns) {
+            csv += "," + number(level.*column.count);
+        }
+        csv += '\n';
+    }
+    const MemorySummary& memory = summary.memory;
+    csv += "memory," + number(memory.accesses) + "," + number(memory.reads) + "," + number(memory.writes) +
+           ",,,,,,,," + number(memory.bytesRead) + "," + number(memory.bytesWritten) + ",\n";
+    return csv + "amat," + decimalText(summary.amat, amatDigits) + ",,,,,,,,,,,,\n";
+}
+
+std::string labSummaryJson(const LabSummary& summary, const LabTraceFacts& trace) {
+    std::string json = "{";
+    JsonItems fields{json};
+    appendJsonName(fields.next(), "trace");
+    json += '{';
+    JsonItems traceFields{json};
+    appendJsonField(traceFields.next(), "name", trace.name);
+    appendJsonField(traceFields.next(), "format", trace.format);
+    appendJsonNumber(traceFields.next(), "accesses", number(summary.traceAccesses));
+    appendJsonNumber(traceFields.next(), "skipped", number(trace.skipped));
+    appendJsonNumber(traceFields.next(), "dropped_fetches", number(trace.dropped));
+    json += '}';
+    appendJsonName(fields.next(), "levels");
+    json += '[';
+    JsonItems levels{json};
+    for (std::size_t index = 0; index < summary.levels.size(); ++index) {
+        const LevelSummary& level = summary.levels[index];
+        levels.next() += '{';
+        JsonItems items{json};
+        appendJsonField(items.next(), "level", levelName(static_cast<int>(index)));
+        for (const CountColumn& column : leadingColumns) {
+            appendJsonNumber(items.next(), column.name, number(level.*column.count));
+        }
+        appendJsonNumber(items.next(), "miss_rate", levelRate(level));
+        for (const CountColumn& column : trailingColumns) {
+            appendJsonNumber(items.next(), column.name, number(level.*column.count));
+        }
+        json += '}';
+    }
+    json += ']';
+    appendJsonName(fields.next(), "memory");
+    json += '{';
+    JsonItems memory{json};
+    appendJsonNumber(memory.next(), "accesses", number(summary.memory.accesses));
+    appendJsonNumber(memory.next(), "reads", number(summary.memory.reads));
+    appendJsonNumber(memory.next(), "writes", number(summary.memory.writes));
+    appendJsonNumber(memory.next(), "bytes_in", number(summary.memory.bytesRead));
+    appendJsonNumber(memory.next(), "bytes_out", number(summary.memory.bytesWritten));
+    json += '}';
+    appendJsonNumber(fields.next(), "amat", decimalText(summary.amat, amatDigits));
+    return json + "}\n";
+}
