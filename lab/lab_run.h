@@ -65,6 +65,9 @@ struct LabSummary {
     MemorySummary memory;
     std::uint64_t traceAccesses = 0;
     double amat = 0; // cycles: h1 + m1 x (h2 + m2 x (... + memory)), local demand miss rates
+    // Under opt: the trace (or a level's stream of requests) held more than the model keeps in memory, so
+    // nothing was run and every other field is empty.
+    bool tooLongForOpt = false;
 };
 
 struct LabRunState; // the levels' lines and bookkeeping

@@ -1,0 +1,288 @@
+#include "lab/lab_run.h"
+
+#include "lab/cache_level.h"
+#include "lab/future_uses.h"
+#include "lab/kept_trace.h"
+#include "lab/line_requests.h"
+#include "lab/lru_shadow.h"
+
+#include <cstddef>
+#include <utility>
+
+namespace {
+
+// A level as the run drives it: its lines, its fully associative shadow and its counts.
+struct LevelRun {
+    LevelRun(const LevelConfig& config, std::uint64_t seed)
+        : cache(config, seed), shadow(static_cast<std::uint32_t>(levelLines(config)), true) {}
+    CacheLevel cache;
+    LruShadow shadow;
+    LevelSummary summary;
+    std::size_t cursor = 0; // opt: the index of the level's next request
+};
+
+// Most requests one level's stream may hold while opt reads the trace ahead.
+constexpr std::size_t maxRecordedRequests = KeptTrace::capacity * 2;
+
+} // namespace
+
+struct LabRunState {
+    HierarchyConfig config;
+    LabStepSink sink;
+    std::vector<LevelRun> levels;
+    MemorySummary memory;
+    std::uint64_t step = 0; // the trace access being run, 1-based
+    bool keeps = false;     // some level is under opt: the trace is kept and run at the end
+    KeptTrace kept;
+    std::vector<std::vector<std::uint32_t>> futures; // opt: each level's next requests
+    int recordedLevel = -1; // while opt reads ahead: the level whose requests are recorded, not run
+    std::vector<std::uint64_t> recorded;
+    bool tooLong = false;
+};
+
+namespace {
+
+void buildLevels(LabRunState& run) {
+    run.levels.clear();
+    run.levels.reserve(run.config.levels.size());
+    for (const LevelConfig& level : run.config.levels) {
+        run.levels.emplace_back(level, run.config.seed);
+    }
+    run.memory = {};
+    run.step = 0;
+}
+
+void requestAny(LabRunState& run, std::size_t index, std::uint64_t address, std::uint64_t bytes, bool write,
+                bool demand);
+
+// What a level sends below: to the next level, or to memory after the last.
+void sendBelow(LabRunState& run, std::size_t below, std::uint64_t address, std::uint64_t bytes, bool write,
+               bool demand) {
+    if (below < run.levels.size()) {
+        requestAny(run, below, address, bytes, write, demand);
+        return;
+    }
+    MemorySummary& memory = run.memory;
+    ++memory.accesses;
+    ++(write ? memory.writes : memory.reads);
+    (write ? memory.bytesWritten : memory.bytesRead) += bytes;
+}
+
+std::uint32_t nextFutureOf(LabRunState& run, std::size_t index) {
+    const std::vector<std::uint32_t>& future = run.futures[index];
+    const std::size_t position = run.levels[index].cursor++;
+    return position < future.size() ? future[position] : neverAgain;
+}
+
+LabMissKind kindOf(LruShadow::Outcome shadow) {
+    return shadow.first ? LabMissKind::Compulsory : shadow.hit ? LabMissKind::Conflict : LabMissKind::Capacity;
+}
+
+void count(LevelSummary& summary, bool write, bool demand, const LevelAccess& access, LabMissKind kind) {
+    ++summary.accesses;
+    ++(write ? summary.writes : summary.reads);
+    ++(access.hit ? summary.hits : summary.misses);
+    summary.demandRequests += demand ? 1 : 0;
+    summary.demandMisses += demand && !access.hit ? 1 : 0;
+    summary.compulsory += kind == LabMissKind::Compulsory ? 1 : 0;
+    summary.capacity += kind == LabMissKind::Capacity ? 1 : 0;
+    summary.conflict += kind == LabMissKind::Conflict ? 1 : 0;
+}
+
+void emitStep(const LabRunState& run, std::size_t index, std::uint64_t line, bool write, const LevelAccess& access,
+              LabMissKind kind) {
+    const CacheLevel& cache = run.levels[index].cache;
+    LabStep step;
+    step.step = run.step;
+    step.level = static_cast<int>(index);
+    step.write = write;
+    step.lineAddress = line << cache.lineShift();
+    step.set = cache.setOf(line);
+    step.tag = cache.tagOf(line);
+    step.hit = access.hit;
+    step.kind = kind;
+    step.evicted = access.evicted;
+    step.victimAddress = access.evicted ? access.victimLine << cache.lineShift() : 0;
+    step.victimDirty = access.evicted && access.victimDirty;
+    run.sink.take(run.sink.context, step);
+}
+
+// One request at a level under its policy P, then what it sends below, in order: the fetch of its missing
+// line, the written bytes (write-through, or a write miss that allocates nothing), the victim's write-back.
+template <LabPolicy P>
+void request(LabRunState& run, std::size_t index, std::uint64_t address, std::uint64_t bytes, bool write,
+             bool demand) {
+    if (static_cast<int>(index) == run.recordedLevel) {
+        run.tooLong = run.tooLong || run.recorded.size() >= maxRecordedRequests;
+        if (!run.tooLong) {
+            run.recorded.push_back(run.levels[index].cache.lineOf(address));
+        }
+        return;
+    }
+    LevelRun& level = run.levels[index];
+    CacheLevel& cache = level.cache;
+    const std::uint64_t line = cache.lineOf(address);
+    const LruShadow::Outcome shadow = level.shadow.request(line, !write || cache.config().allocate);
+    const std::uint32_t next = P == LabPolicy::Opt ? nextFutureOf(run, index) : neverAgain;
+    const LevelAccess access = cache.access<P>(line, write, next);
+    const LabMissKind kind = access.hit ? LabMissKind::None : kindOf(shadow);
+    count(level.summary, write, demand, access, kind);
+    if (run.sink.take != nullptr) {
+        emitStep(run, index, line, write, access, kind);
+    }
+    const std::uint64_t lineBytes = cache.config().line;
+    if (access.filled) {
+        level.summary.bytesIn += lineBytes;
+        sendBelow(run, index + 1, line << cache.lineShift(), lineBytes, false, true);
+    }
+    if (write && (cache.config().write == WriteRule::Through || (!access.hit && !access.filled))) {
+        run.levels[index].summary.bytesOut += bytes;
+        sendBelow(run, index + 1, address, bytes, true, true);
+    }
+    if (access.evicted && access.victimDirty) {
+        LevelSummary& summary = run.levels[index].summary;
+        ++summary.writebacks;
+        summary.bytesOut += lineBytes;
+        sendBelow(run, index + 1, access.victimLine << cache.lineShift(), lineBytes, true, false);
+    }
+}
+
+void requestAny(LabRunState& run, std::size_t index, std::uint64_t address, std::uint64_t bytes, bool write,
+                bool demand) {
+    switch (run.levels[index].cache.config().policy) {
+    case LabPolicy::Fifo:
+        return request<LabPolicy::Fifo>(run, index, address, bytes, write, demand);
+    case LabPolicy::Lru:
+        return request<LabPolicy::Lru>(run, index, address, bytes, write, demand);
+    case LabPolicy::Random:
+        return request<LabPolicy::Random>(run, index, address, bytes, write, demand);
+    case LabPolicy::Plru:
+        return request<LabPolicy::Plru>(run, index, address, bytes, write, demand);
+    case LabPolicy::Lfu:
+        return request<LabPolicy::Lfu>(run, index, address, bytes, write, demand);
+    case LabPolicy::Opt:
+        return request<LabPolicy::Opt>(run, index, address, bytes, write, demand);
+    }
+}
+
+template <LabPolicy P> void runAccesses(LabRunState& run, const TraceAccess* accesses, std::size_t count) {
+    const unsigned lineShift = run.levels[0].cache.lineShift();
+    for (std::size_t i = 0; i < count && !run.tooLong; ++i) {
+        ++run.step;
+        forEachLineRequest(accesses[i], lineShift, [&run](std::uint64_t address, std::uint64_t bytes, bool write) {
+            request<P>(run, 0, address, bytes, write, true);
+        });
+    }
+}
+
+void runAccessesAny(LabRunState& run, const TraceAccess* accesses, std::size_t count) {
+    switch (run.levels[0].cache.config().policy) {
+    case LabPolicy::Fifo:
+        return runAccesses<LabPolicy::Fifo>(run, accesses, count);
+    case LabPolicy::Lru:
+        return runAccesses<LabPolicy::Lru>(run, accesses, count);
+    case LabPolicy::Random:
+        return runAccesses<LabPolicy::Random>(run, accesses, count);
+    case LabPolicy::Plru:
+        return runAccesses<LabPolicy::Plru>(run, accesses, count);
+    case LabPolicy::Lfu:
+        return runAccesses<LabPolicy::Lfu>(run, accesses, count);
+    case LabPolicy::Opt:
+        return runAccesses<LabPolicy::Opt>(run, accesses, count);
+    }
+}
+
+void replayKept(LabRunState& run) {
+    buildLevels(run);
+    run.kept.replay([&run](const TraceAccess* accesses, std::size_t count) { runAccessesAny(run, accesses, count); });
+}
+
+// A level's stream does not depend on its own policy, only on the levels above: so each level under opt, from
+// L1 down, has its stream recorded by a run of the levels above it and learns every request's next one.
+void readAhead(LabRunState& run) {
+    for (std::size_t index = 0; index < run.config.levels.size() && !run.tooLong; ++index) {
+        if (run.config.levels[index].policy != LabPolicy::Opt) {
+            continue;
+        }
+        run.recordedLevel = static_cast<int>(index);
+        const LabStepSink sink = std::exchange(run.sink, LabStepSink{});
+        replayKept(run);
+        run.sink = sink;
+        run.futures[index] = nextRequestsOf(std::move(run.recorded));
+        run.recorded = {};
+    }
+    run.recordedLevel = -1;
+}
+
+double averageAccessTime(const HierarchyConfig& config, const std::vector<LevelSummary>& levels) {
+    auto time = static_cast<double>(config.memoryCycles);
+    for (std::size_t i = levels.size(); i-- > 0;) {
+        const LevelSummary& level = levels[i];
+        const double missRate = level.demandRequests == 0 ? 0.0
+                                                          : static_cast<double>(level.demandMisses) /
+                                                                static_cast<double>(level.demandRequests);
+        time = static_cast<double>(config.levels[i].hitCycles) + missRate * time;
+    }
+    return time;
+}
+
+} // namespace
+
+LabRun::LabRun() = default;
+LabRun::LabRun(LabRun&&) noexcept = default;
+LabRun& LabRun::operator=(LabRun&&) noexcept = default;
+LabRun::~LabRun() = default;
+
+LabRun startLabRun(const HierarchyConfig& config, LabStepSink sink) {
+    LabRun run;
+    run.state = std::make_unique<LabRunState>();
+    LabRunState& state = *run.state;
+    state.config = config;
+    state.sink = sink;
+    if (!checkHierarchy(config).empty()) {
+        return run; // nothing can be built: the run takes no access and sums up none
+    }
+    state.futures.resize(config.levels.size());
+    for (const LevelConfig& level : config.levels) {
+        state.keeps = state.keeps || level.policy == LabPolicy::Opt;
+    }
+    if (!state.keeps) {
+        buildLevels(state);
+    }
+    return run;
+}
+
+void feedLabRun(LabRun& run, const TraceAccess* accesses, std::size_t count) {
+    LabRunState& state = *run.state;
+    if (state.levels.empty() && !state.keeps) {
+        return;
+    }
+    if (state.keeps) {
+        state.tooLong = state.tooLong || !state.kept.append(accesses, count);
+        return;
+    }
+    runAccessesAny(state, accesses, count);
+}
+
+LabSummary finishLabRun(LabRun& run) {
+    LabRunState& state = *run.state;
+    LabSummary summary;
+    if (state.keeps && !state.tooLong) {
+        readAhead(state);
+        if (!state.tooLong) {
+            replayKept(state);
+        }
+    }
+    summary.tooLongForOpt = state.tooLong;
+    if (state.tooLong) {
+        return summary;
+    }
+    for (const LevelRun& level : state.levels) {
+        summary.levels.push_back(level.summary);
+        summary.levels.back().dirtyAtEnd = level.cache.dirtyLines();
+    }
+    summary.memory = state.memory;
+    summary.traceAccesses = state.step;
+    summary.amat = averageAccessTime(state.config, summary.levels);
+    return summary;
+}

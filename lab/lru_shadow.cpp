@@ -1,0 +1,59 @@
+#include "lab/lru_shadow.h"
+
+LruShadow::LruShadow(std::uint32_t capacity, bool remembersLines)
+    : table_(capacity), capacity_(capacity), remembers_(remembersLines) {
+    nodes_.reserve(capacity);
+}
+
+void LruShadow::unlink(std::uint32_t node) {
+    Node& n = nodes_[node];
+    (n.newer == none ? newest_ : nodes_[n.newer].older) = n.older;
+    (n.older == none ? oldest_ : nodes_[n.older].newer) = n.newer;
+}
+
+void LruShadow::pushFront(std::uint32_t node) {
+    Node& n = nodes_[node];
+    n.newer = none;
+    n.older = newest_;
+    (newest_ == none ? oldest_ : nodes_[newest_].newer) = node;
+    newest_ = node;
+}
+
+// A node for a line that is not held: a new one while there is room, else the oldest line's.
+std::uint32_t LruShadow::place(std::uint64_t line) {
+    std::uint32_t node = oldest_;
+    if (nodes_.size() < capacity_) {
+        node = static_cast<std::uint32_t>(nodes_.size());
+        nodes_.push_back({});
+    } else {
+        const std::uint64_t evicted = nodes_[node].line;
+        unlink(node);
+        if (remembers_) {
+            *table_.find(evicted) = none;
+        } else {
+            table_.erase(evicted);
+        }
+    }
+    nodes_[node].line = line;
+    pushFront(node);
+    return node;
+}
+
+LruShadow::Outcome LruShadow::request(std::uint64_t line, bool allocates) {
+    bool inserted = false;
+    const std::uint32_t node = table_.findOrInsert(line, none, inserted);
+    if (node != none) {
+        if (node != newest_) {
+            unlink(node);
+            pushFront(node);
+        }
+        return {false, true};
+    }
+    if (allocates && capacity_ > 0) {
+        const std::uint32_t placed = place(line);
+        *table_.find(line) = placed;
+    } else if (inserted && !remembers_) {
+        table_.erase(line);
+    }
+    return {inserted, false};
+}

@@ -1,0 +1,233 @@
+// The laboratory's model on hand-worked traces: each policy's victims, each write rule's traffic, the three
+// kinds of misses, the requests between two levels in their order, and the faults of a hierarchy.
+
+#include "lab_test_support.h"
+
+#include "engine/split_mix64.h"
+#include "lab/hierarchy_config.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+std::vector<TraceAccess> linesRead(const std::vector<std::uint64_t>& lines, std::uint64_t lineBytes) {
+    std::vector<TraceAccess> accesses;
+    for (std::uint64_t line : lines) {
+        accesses.push_back(readOf(line * lineBytes));
+    }
+    return accesses;
+}
+
+std::vector<std::uint64_t> victimLines(const ModelRun& run, std::uint64_t lineBytes) {
+    std::vector<std::uint64_t> victims;
+    for (const LabStep& step : run.steps) {
+        if (step.evicted) {
+            victims.push_back(step.victimAddress / lineBytes);
+        }
+    }
+    return victims;
+}
+
+TEST(LabModel, EachPolicyEvictsItsVictim) {
+    // One set of four ways; lines 1..4 fill it, then 1, 1 and 2 hit, then 5, 3 and 6.
+    const std::vector<std::uint64_t> lines{1, 2, 3, 4, 1, 1, 2, 5, 3, 6};
+    struct Case {
+        LabPolicy policy;
+        std::vector<std::uint64_t> victims;
+    };
+    const Case cases[] = {
+        {LabPolicy::Fifo, {1, 2}},      // filled earliest; 3 still hits
+        {LabPolicy::Lru, {3, 4, 1}},    // least recently used
+        {LabPolicy::Random, {2, 4}},    // ways 1 then 3: the first draws of seed 1, modulo 4
+        {LabPolicy::Plru, {3, 1, 4}},   // following the tree's bits
+        {LabPolicy::Lfu, {3, 4, 5}},    // fewest uses, the least recent of a tie
+        {LabPolicy::Opt, {1, 5}},       // never again, the lowest way of a tie
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.policy));
+        HierarchyConfig config;
+        config.levels = {levelOf(64, 16, 4, c.policy)};
+        EXPECT_EQ(victimLines(runModel(config, linesRead(lines, 16)), 16), c.victims);
+    }
+}
+
+TEST(LabModel, WideSetsMissAsPlainLru) {
+    // A fully associative LRU level of 64 lines finds its lines through its table and its victims through its
+    // tournament; a list, most recent first, says which requests miss.
+    HierarchyConfig config;
+    config.levels = {levelOf(64 * 16, 16, 1)};
+    config.levels[0].fullyAssociative = true;
+    std::vector<std::uint64_t> lines;
+    std::vector<std::uint64_t> recent;
+    std::uint64_t misses = 0;
+    std::uint64_t state = 7;
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t line = nextSplitMix64(state) % 96;
+        lines.push_back(line);
+        const auto found = std::find(recent.begin(), recent.end(), line);
+        if (found != recent.end()) {
+            recent.erase(found);
+        } else if (++misses, recent.size() == 64) {
+            recent.pop_back();
+        }
+        recent.insert(recent.begin(), line);
+    }
+    const LevelSummary level = runModel(config, linesRead(lines, 16)).summary.levels[0];
+    EXPECT_EQ(level.misses, misses);
+    EXPECT_EQ(level.conflict, 0u); // its shadow is the same cache
+}
+
+TEST(LabModel, EachWriteRuleSendsItsTraffic) {
+    // Two lines of 16 bytes, direct mapped: 0x0 and 0x20 share set 0.
+    const std::vector<TraceAccess> trace{writeOf(0x0, 4), readOf(0x4, 4), writeOf(0x20, 4), readOf(0x0, 4),
+                                         writeOf(0x8, 4)};
+    struct Case {
+        WriteRule write;
+        bool allocate;
+        std::uint64_t writebacks, bytesIn, bytesOut, dirty, memoryReads, memoryWrites;
+    };
+    const Case cases[] = {
+        {WriteRule::Back, true, 2, 48, 32, 1, 3, 2},
+        {WriteRule::Back, false, 0, 16, 8, 1, 1, 2},
+        {WriteRule::Through, true, 0, 48, 12, 0, 3, 3},
+        {WriteRule::Through, false, 0, 16, 12, 0, 1, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.write == WriteRule::Back ? "back" : "through") << c.allocate);
+        HierarchyConfig config;
+        config.levels = {levelOf(32, 16, 1)};
+        config.levels[0].write = c.write;
+        config.levels[0].allocate = c.allocate;
+        const LabSummary summary = runModel(config, trace).summary;
+        const LevelSummary& l1 = summary.levels[0];
+        EXPECT_EQ(l1.hits, 2u);
+        EXPECT_EQ(l1.misses, 3u);
+        EXPECT_EQ(l1.writebacks, c.writebacks);
+        EXPECT_EQ(l1.bytesIn, c.bytesIn);
+        EXPECT_EQ(l1.bytesOut, c.bytesOut);
+        EXPECT_EQ(l1.dirtyAtEnd, c.dirty);
+        EXPECT_EQ(summary.memory.reads, c.memoryReads);
+        EXPECT_EQ(summary.memory.writes, c.memoryWrites);
+        EXPECT_EQ(summary.memory.bytesRead, l1.bytesIn);
+        EXPECT_EQ(summary.memory.bytesWritten, l1.bytesOut);
+        EXPECT_DOUBLE_EQ(summary.amat, 4 + 0.6 * 100);
+    }
+}
+
+TEST(LabModel, ThreeKindsOfMissesOnTheTextbookString) {
+    // Four lines, direct mapped: blocks 0 and 8 fight over set 0, then five blocks overflow the capacity.
+    HierarchyConfig config;
+    config.levels = {levelOf(64, 16, 1)};
+    const ModelRun run = runModel(config, linesRead({0, 8, 0, 6, 8, 1, 2, 3, 0, 6, 3}, 16));
+    using K = LabMissKind;
+    const std::vector<K> expected{K::Compulsory, K::Compulsory, K::Conflict, K::Compulsory, K::Conflict,
+                                  K::Compulsory, K::Compulsory, K::Compulsory, K::Capacity, K::Capacity, K::None};
+    std::vector<K> kinds;
+    for (const LabStep& step : run.steps) {
+        kinds.push_back(step.kind);
+    }
+    EXPECT_EQ(kinds, expected);
+    const LevelSummary& l1 = run.summary.levels[0];
+    EXPECT_EQ(l1.compulsory + l1.capacity + l1.conflict, l1.misses);
+}
+
+struct ExpectedStep {
+    std::uint64_t step;
+    int level;
+    bool write;
+    std::uint64_t line;
+    bool hit;
+    std::uint64_t victim; // 0: none
+    bool writeback;
+};
+
+void expectSteps(const ModelRun& run, const std::vector<ExpectedStep>& expected) {
+    ASSERT_EQ(run.steps.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        const LabStep& got = run.steps[i];
+        const ExpectedStep& want = expected[i];
+        EXPECT_EQ(got.step, want.step);
+        EXPECT_EQ(got.level, want.level);
+        EXPECT_EQ(got.write, want.write);
+        EXPECT_EQ(got.lineAddress, want.line);
+        EXPECT_EQ(got.hit, want.hit);
+        EXPECT_EQ(got.evicted ? got.victimAddress : 0, want.victim);
+        EXPECT_EQ(got.victimDirty, want.writeback);
+    }
+}
+
+HierarchyConfig twoLevels(WriteRule l1Write) {
+    HierarchyConfig config;
+    config.levels = {levelOf(32, 16, 1), levelOf(64, 32, 1)};
+    config.levels[0].write = l1Write;
+    config.levels[1].write = WriteRule::Through;
+    return config;
+}
+
+TEST(LabModel, RequestsGoBelowInTheirOrder) {
+    // Write-back: the fetch of the missing line, then the victim's write-back, which L2 takes as a write and
+    // passes on; a modify spanning two lines reads then writes each.
+    const ModelRun back = runModel(twoLevels(WriteRule::Back),
+                                   {writeOf(0x0, 4), writeOf(0x20, 4), {0x1C, 8, AccessOp::Modify}});
+    expectSteps(back, {{1, 0, true, 0x0, false, 0, false},
+                       {1, 1, false, 0x0, false, 0, false},
+                       {2, 0, true, 0x20, false, 0x0, true},
+                       {2, 1, false, 0x20, false, 0, false},
+                       {2, 1, true, 0x0, true, 0, false},
+                       {3, 0, false, 0x10, false, 0, false},
+                       {3, 1, false, 0x0, true, 0, false},
+                       {3, 0, true, 0x10, true, 0, false},
+                       {3, 0, false, 0x20, true, 0, false},
+                       {3, 0, true, 0x20, true, 0, false}});
+    EXPECT_EQ(back.summary.levels[1].demandRequests, 3u); // the write-back is traffic, not demand
+    EXPECT_EQ(back.summary.memory.writes, 1u);
+    EXPECT_EQ(back.summary.memory.bytesWritten, 16u); // L1's whole line, written through L2
+    // Write-through: the fetch, then the written bytes.
+    const ModelRun through = runModel(twoLevels(WriteRule::Through), {writeOf(0x4, 4)});
+    expectSteps(through, {{1, 0, true, 0x0, false, 0, false},
+                          {1, 1, false, 0x0, false, 0, false},
+                          {1, 1, true, 0x0, true, 0, false}});
+    EXPECT_EQ(through.summary.memory.bytesWritten, 4u);
+}
+
+TEST(LabModel, CheckFindsEveryFaultOfEveryLevel) {
+    struct Case {
+        LevelConfig level;
+        std::vector<LevelFaultKind> faults;
+    };
+    LevelConfig plru3 = levelOf(12 * 1024, 64, 3, LabPolicy::Plru);
+    LevelConfig everything = levelOf(0, 48, 0);
+    using F = LevelFaultKind;
+    const Case cases[] = {
+        {levelOf(12 * 1024, 64, 3), {}},                  // 64 sets of three ways
+        {levelOf(12 * 1024, 64, 4), {F::SetsNotPowerOfTwo}}, // 48 sets
+        {levelOf(1000, 64, 1), {F::CapacityNotPowerOfTwoMultiple}},
+        {levelOf(256, 64, 8), {F::MoreWaysThanLines}},
+        {plru3, {F::PlruWaysNotPowerOfTwo}},
+        {everything, {F::LineNotPowerOfTwo, F::WaysZero}},
+    };
+    for (const Case& c : cases) {
+        HierarchyConfig config;
+        config.levels = {c.level};
+        std::vector<F> kinds;
+        for (const LevelFault& fault : checkHierarchy(config)) {
+            kinds.push_back(fault.kind);
+        }
+        EXPECT_EQ(kinds, c.faults);
+    }
+    HierarchyConfig stacked;
+    stacked.levels = {levelOf(1024, 64, 1), levelOf(4096, 32, 1), levelOf(4096, 64, 1), levelOf(4096, 64, 1)};
+    const std::vector<LevelFault> faults = checkHierarchy(stacked);
+    ASSERT_EQ(faults.size(), 2u);
+    EXPECT_EQ(faults[0].level, 1);
+    EXPECT_EQ(faults[0].kind, F::LineSmallerThanAbove);
+    EXPECT_EQ(faults[1].kind, F::TooManyLevels);
+    EXPECT_EQ(checkHierarchy(HierarchyConfig{}).front().kind, F::NoLevels);
+}
+
+} // namespace
