@@ -131,7 +131,7 @@ constexpr LabTextEntry englishLabTexts[labTextCount] = {
     {LabText::SummarySkipped, ", {} escape records skipped"},
     {LabText::SummaryDropped, ", {} instruction fetches left out"},
     {LabText::SummaryLevel, "{}: {} bytes, {}-byte lines, {}, {} sets, {}, write-{}, allocate={}, hit {} cycles"},
-    {LabText::SummaryWays, "{} ways"},
+    {LabText::SummaryWays, "associativity {}"},
     {LabText::SummaryWaysFull, "fully associative"},
     {LabText::SummaryMemory, "Memory: {} cycles"},
     {LabText::SummaryRowLevel, "Level"},

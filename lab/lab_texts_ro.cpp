@@ -136,7 +136,7 @@ constexpr LabTextEntry romanianLabTexts[labTextCount] = {
     {LabText::SummarySkipped, ", {} inregistrari speciale sarite"},
     {LabText::SummaryDropped, ", {} citiri de instructiuni omise"},
     {LabText::SummaryLevel, "{}: {} octeti, linii de {} octeti, {}, {} seturi, {}, write-{}, allocate={}, hit {} cicluri"},
-    {LabText::SummaryWays, "{} cai"},
+    {LabText::SummaryWays, "asociativitate {}"},
     {LabText::SummaryWaysFull, "complet asociativ"},
     {LabText::SummaryMemory, "Memoria: {} cicluri"},
     {LabText::SummaryRowLevel, "Nivel"},

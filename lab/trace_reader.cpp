@@ -122,7 +122,8 @@ TraceReader::TraceReader(std::FILE* file, TraceOptions options)
     : file_(file), options_(options), format_(options.format), buffer_(chunkBytes + maxTraceLineBytes + 2) {}
 
 TraceReader::TraceReader(std::string_view bytes, TraceOptions options)
-    : bytes_(bytes), options_(options), format_(options.format), buffer_(chunkBytes + maxTraceLineBytes + 2) {}
+    : bytes_(bytes), options_(options), format_(options.format),
+      buffer_(std::min(chunkBytes, bytes.size()) + maxTraceLineBytes + 2) {}
 
 // Keeps the unread part of a line, fills the rest of the buffer from the source and puts a '\n' after the
 // last byte. False when the source has nothing more or the held line is already too long.
