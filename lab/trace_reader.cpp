@@ -175,8 +175,8 @@ bool TraceReader::refill() {
 }
 
 // The first format, in the order lackey, din, plain, under which the first lines read without a fault and
-// hold an access; else plain or the first that reads them without a fault; else the one that reads
-// furthest, plain first.
+// hold an access; else plain or the first that reads them without a fault; else the first that reads
+// furthest, plain when none reads a line.
 void TraceReader::chooseFormat() {
     if (next_ == nullptr) {
         refill();
@@ -203,12 +203,9 @@ void TraceReader::chooseFormat() {
     if (samples[2].clean || choose([](const FormatSample& sample) { return sample.clean; })) {
         return;
     }
-    int furthest = samples[2].accesses;
-    for (std::size_t i = 0; i < 2; ++i) {
-        if (samples[i].accesses > furthest) {
-            format_ = order[i];
-            furthest = samples[i].accesses;
-        }
+    const int furthest = std::max({samples[0].accesses, samples[1].accesses, samples[2].accesses});
+    if (furthest > 0) {
+        choose([furthest](const FormatSample& sample) { return sample.accesses == furthest; });
     }
 }
 

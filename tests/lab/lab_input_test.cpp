@@ -176,7 +176,9 @@ TEST(TraceReader, AutomaticFormatFromTheFirstLines) {
         {"0 10\n7 20\n", TraceFormat::Plain, K::None},
         {"# nothing but a comment\n", TraceFormat::Plain, K::NoAccesses},
         {"", TraceFormat::Plain, K::NoAccesses},
-        {"0 a\n0 1g\n", TraceFormat::Din, K::BadAddress}, // din reads further than plain
+        {"0 a\n0 1g\n", TraceFormat::Din, K::BadAddress},  // din reads further than plain
+        {"0 10\n1 20\n0 1g\n", TraceFormat::Din, K::BadAddress}, // as far: din before plain
+        {"X 10\n", TraceFormat::Plain, K::UnknownOperation},      // no format reads a line
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
