@@ -195,6 +195,71 @@ TEST(LabModel, RequestsGoBelowInTheirOrder) {
     EXPECT_EQ(through.summary.memory.bytesWritten, 4u);
 }
 
+// What the optimal policy does with one level's stream of requests, worked out the slow way: at a full set,
+// the way whose line is requested again farthest ahead, or never.
+void expectOptimal(const std::vector<LabStep>& stream, const LevelConfig& level) {
+    const std::uint64_t sets = levelSets(level);
+    const std::uint64_t ways = levelWays(level);
+    std::vector<std::vector<std::uint64_t>> held(sets);
+    for (std::size_t i = 0; i < stream.size(); ++i) {
+        SCOPED_TRACE(i);
+        const std::uint64_t line = stream[i].lineAddress;
+        std::vector<std::uint64_t>& set = held[stream[i].set];
+        const bool hit = std::find(set.begin(), set.end(), line) != set.end();
+        ASSERT_EQ(stream[i].hit, hit);
+        if (hit || (stream[i].write && !level.allocate)) {
+            continue;
+        }
+        if (set.size() < ways) {
+            set.push_back(line);
+            ASSERT_FALSE(stream[i].evicted);
+            continue;
+        }
+        std::size_t victim = 0;
+        std::size_t farthest = 0;
+        for (std::size_t way = 0; way < set.size(); ++way) {
+            std::size_t next = i + 1;
+            while (next < stream.size() && stream[next].lineAddress != set[way]) {
+                ++next;
+            }
+            if (next > farthest) {
+                farthest = next;
+                victim = way;
+            }
+        }
+        ASSERT_TRUE(stream[i].evicted);
+        ASSERT_EQ(stream[i].victimAddress, set[victim]);
+        set[victim] = line;
+    }
+}
+
+TEST(LabModel, OptEvictsTheLineWantedFarthestAhead) {
+    std::uint64_t state = 11;
+    for (int trial = 0; trial < 40; ++trial) {
+        HierarchyConfig config;
+        config.levels = {levelOf(256, 16, 2), levelOf(1024, 32, std::uint64_t{1} << (nextSplitMix64(state) % 6))};
+        const auto opt = static_cast<std::size_t>(trial % 2);
+        config.levels[opt].policy = LabPolicy::Opt;
+        for (LevelConfig& level : config.levels) {
+            level.write = nextSplitMix64(state) % 2 == 0 ? WriteRule::Back : WriteRule::Through;
+            level.allocate = nextSplitMix64(state) % 2 == 0;
+        }
+        std::vector<TraceAccess> trace;
+        for (int i = 0; i < 3000; ++i) {
+            const std::uint64_t draw = nextSplitMix64(state);
+            trace.push_back({(draw >> 8) % 4096, 4, static_cast<AccessOp>(draw % 3)});
+        }
+        const ModelRun run = runModel(config, trace);
+        std::vector<LabStep> stream;
+        for (const LabStep& step : run.steps) {
+            if (step.level == static_cast<int>(opt)) {
+                stream.push_back(step);
+            }
+        }
+        expectOptimal(stream, config.levels[opt]);
+    }
+}
+
 TEST(LabModel, CheckFindsEveryFaultOfEveryLevel) {
     struct Case {
         LevelConfig level;
