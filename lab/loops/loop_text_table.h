@@ -1,0 +1,29 @@
+#pragma once
+
+#include "lab/loops/loop_texts.h"
+
+#include <cstddef>
+
+// A language's table of the loops' texts: every key once, in the keys' order, which each table's file checks
+// as it compiles.
+struct LoopTextEntry {
+    LoopText key;
+    std::string_view text;
+};
+
+inline constexpr std::size_t loopTextCount = static_cast<std::size_t>(LoopText::Count);
+
+template <std::size_t size> constexpr bool holdsEveryLoopTextInOrder(const LoopTextEntry (&table)[size]) {
+    if (size != loopTextCount) {
+        return false;
+    }
+    for (std::size_t i = 0; i < size; ++i) {
+        if (static_cast<std::size_t>(table[i].key) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+
+extern const LoopTextEntry romanianLoopTexts[loopTextCount];
+extern const LoopTextEntry englishLoopTexts[loopTextCount];

@@ -1,0 +1,112 @@
+// The loops' texts in Romanian, the program's language and the default, without diacritics as the program
+// writes.
+
+#include "lab/loops/loop_text_table.h"
+
+constexpr LoopTextEntry romanianLoopTexts[loopTextCount] = {
+    {LoopText::DescriptionTooLarge, "descrierea are mai mult de 1 MB"},
+    {LoopText::UnexpectedCharacter, "\"{}\" nu face parte din limbaj"},
+    {LoopText::NumberTooLarge, "numarul {} depaseste 9223372036854775807"},
+    {LoopText::ExpectedFound, "se asteapta {}, nu \"{}\""},
+    {LoopText::ExpectedAtEnd, "se asteapta {} inainte de sfarsitul liniei"},
+    {LoopText::ReservedWord, "\"{}\" este un cuvant al limbajului, nu un nume"},
+    {LoopText::UnknownType, "\"{}\" nu este un tip: char, short, int, long, float sau double"},
+    {LoopText::UnknownArray, "niciun tablou nu se numeste \"{}\""},
+    {LoopText::UnknownName, "\"{}\" nu este nici variabila unei bucle din jur, nici o constanta"},
+    {LoopText::NameTaken, "\"{}\" este deja declarat"},
+    {LoopText::VariableReused, "\"{}\" este deja variabila unei bucle din jurul acesteia"},
+    {LoopText::DeclarationInLoop, "{} sta in afara buclelor, la inceputul liniei"},
+    {LoopText::TooManyDimensions, "un tablou are cel mult trei dimensiuni"},
+    {LoopText::DimensionNotPositive, "o dimensiune de {}: cel putin 1"},
+    {LoopText::IndexCount, "\"{}\" are {} dimensiuni, dar sunt date {} indici"},
+    {LoopText::AddressNegative, "adresa {} este negativa"},
+    {LoopText::AlignNotPowerOfTwo, "align {}: o putere a lui doi de la 1 la 1073741824"},
+    {LoopText::AlignWithAt,
+     "align merge cu after, sau fara asezare: o adresa data cu at ramane cum este scrisa"},
+    {LoopText::ClauseTwice, "\"{}\" aseaza sau ordoneaza tabloul a doua oara"},
+    {LoopText::ArrayTooLarge, "tabloul \"{}\" are 2^63 octeti sau mai mult, sau trece de ultima adresa"},
+    {LoopText::IndentUnexpected, "linie indentata, dar niciun for de deasupra nu deschide aici un corp"},
+    {LoopText::IndentUnmatched, "indentarea nu se potriveste cu nicio linie de deasupra"},
+    {LoopText::LoopWithoutBody, "bucla nu are corp: indentati sub ea liniile pe care le repeta"},
+    {LoopText::TooDeep, "mai mult de 8 bucle imbricate"},
+    {LoopText::ExpressionTooDeep, "expresia are mai mult de 32 de niveluri"},
+    {LoopText::NoAccesses, "niciun read, write sau modify: descrierea nu da niciun trace"},
+    {LoopText::IndexOutside, "indicele {} al lui \"{}\" este {}, in afara 0..{}"},
+    {LoopText::DivisionByZero, "impartire la zero"},
+    {LoopText::Overflow, "valoarea nu incape in 64 de biti"},
+    {LoopText::StepZero, "un pas de 0: bucla nu s-ar termina niciodata"},
+    {LoopText::EmptyRange,
+     "{}..{} step {} nu contine nicio valoare (intervalul se opreste inainte de limita; o bucla care numara in jos "
+     "are nevoie de un pas negativ)"},
+    {LoopText::TraceTooLong, "trace-ul ar avea mai mult de {} de accese"},
+    {LoopText::TooManyTurns, "buclele s-ar repeta de mai mult de {} de ori"},
+    {LoopText::AtVariables, "{} (cand {})"},
+    {LoopText::ExpectedStatement, "o instructiune (array, let, for, read, write sau modify)"},
+    {LoopText::ExpectedName, "un nume"},
+    {LoopText::ExpectedArrayName, "numele unui tablou"},
+    {LoopText::ExpectedType, "un tip (char, short, int, long, float sau double)"},
+    {LoopText::ExpectedDimension, "o dimensiune intre paranteze drepte, ca [256],"},
+    {LoopText::ExpectedBracket, "\"]\""},
+    {LoopText::ExpectedOpenParenthesis, "\"(\""},
+    {LoopText::ExpectedCloseParenthesis, "\")\""},
+    {LoopText::ExpectedComma, "\",\""},
+    {LoopText::ExpectedEquals, "\"=\""},
+    {LoopText::ExpectedIn, "\"in\""},
+    {LoopText::ExpectedRange, "\"..\" intre prima valoare si limita"},
+    {LoopText::ExpectedExpression, "un numar, un nume sau \"(\""},
+    {LoopText::ExpectedIndex, "un indice intre paranteze drepte, ca [i],"},
+    {LoopText::ExpectedMajor, "row-major sau column-major"},
+    {LoopText::ExpectedClause, "at, after, align, row-major sau column-major"},
+    {LoopText::ExpectedLineEnd, "sfarsitul liniei"},
+    {LoopText::TemplateUnknown, "niciun sablon nu se numeste \"{}\"; sabloanele: {} (--template list)"},
+    {LoopText::TemplateMissingValue, "\"{}\" nu are valoare: cheie=valoare"},
+    {LoopText::TemplateUnknownKey, "\"{}\" nu este un parametru al lui {}; parametrii lui: {}"},
+    {LoopText::TemplateRepeatedKey, "{} este dat de doua ori"},
+    {LoopText::TemplateBadValue, "{}: un numar intreg de la {} la {}, cu K sau M pentru 1024 sau 1048576"},
+    {LoopText::TemplateListHead,
+     "Sabloane: --template NUME[,CHEIE=VALOARE...]; fiecare parametru cu valoarea implicita si intervalul lui,\n"
+     "apoi descrierea pe care o ruleaza sablonul (acelasi limbaj ca la --loops).\n"},
+    {LoopText::TemplateListParameter, "  {}  {} (implicit {}, de la {} la {})\n"},
+    {LoopText::TemplateRows, "o matrice de int-uri insumata linie dupa linie: adresele cresc cu 4"},
+    {LoopText::TemplateColumns, "aceeasi matrice insumata coloana dupa coloana: adresele cresc cu o linie"},
+    {LoopText::TemplateStride, "fiecare al k-lea element al unui vector de int-uri, insumat"},
+    {LoopText::TemplateTranspose, "B = transpusa lui A, element dupa element"},
+    {LoopText::TemplateBlockedTranspose, "B = transpusa lui A, bloc dupa bloc"},
+    {LoopText::TemplateProductIjk,
+     "C += A x B de double-uri, buclele i, j, k: o suma intr-un registru pentru fiecare element al lui C"},
+    {LoopText::TemplateProductIkj,
+     "C += A x B de double-uri, buclele i, k, j: A[i][k] intr-un registru, linii din B si C"},
+    {LoopText::TemplateProductJki,
+     "C += A x B de double-uri, buclele j, k, i: B[k][j] intr-un registru, coloane din A si C"},
+    {LoopText::TemplateConflict,
+     "y = x, cei doi vectori la distanta unei dimensiuni de cache: x[i] si y[i] cad in acelasi set"},
+    {LoopText::ParameterRows, "liniile"},
+    {LoopText::ParameterColumns, "coloanele"},
+    {LoopText::ParameterElements, "elementele fiecarui vector"},
+    {LoopText::ParameterStride, "pasul, in elemente"},
+    {LoopText::ParameterSide, "latura matricelor"},
+    {LoopText::ParameterBlock, "latura blocului"},
+    {LoopText::ParameterApart, "octetii de la x la y"},
+    {LoopText::HelpLoops,
+     "\n"
+     "Bucle in locul unui trace:\n"
+     "  --loops FISIER        o descriere de tablouri si bucle imbricate, cum o tipareste un exercitiu;\n"
+     "                        citirile, scrierile si modificarile ei, in ordinea programului, sunt trace-ul:\n"
+     "                          array A int[256][256] at 0x10000\n"
+     "                          for i in 0..256\n"
+     "                            for j in 0..256\n"
+     "                              read A[i][j]\n"
+     "  --template NUME[,CHEIE=VALOARE...]\n"
+     "                        una din buclele clasice cu dimensiunile ei: rows, columns, stride, transpose,\n"
+     "                        blocked-transpose, product-ijk, product-ikj, product-jki, conflict;\n"
+     "                        --template list le arata cu parametrii si descrierile lor\n"
+     "  --emit-trace          tipareste trace-ul in formatul plain in loc sa-l ruleze\n"
+     "O descriere care nu poate fi citita: FISIER:LINIE:COLOANA: ce este gresit, iesire 65.\n"
+     "\n"
+     "  tarvel_cache_lab --template columns,rows=64,columns=64 --level size=1K,line=16,ways=1\n"
+     "  tarvel_cache_lab --template blocked-transpose,n=512,block=8 --level size=32K --csv\n"
+     "  tarvel_cache_lab --loops suma.loops --emit-trace > suma.trace\n"},
+    {LoopText::UsageEmitExclusive, "--emit-trace tipareste trace-ul in loc sa-l ruleze: fara {} cu el"},
+};
+
+static_assert(holdsEveryLoopTextInOrder(romanianLoopTexts));
