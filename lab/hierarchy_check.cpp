@@ -13,6 +13,8 @@ void checkLevel(const HierarchyConfig& config, int index, std::vector<LevelFault
     if (!level.fullyAssociative && level.ways == 0) fault(LevelKey::Ways, LevelFaultKind::WaysZero);
     if (index > 0 && level.line < config.levels[static_cast<std::size_t>(index - 1)].line)
         fault(LevelKey::Line, LevelFaultKind::LineSmallerThanAbove);
+    if (level.policy == LabPolicy::Plru && !level.fullyAssociative && !isPowerOfTwo(level.ways))
+        fault(LevelKey::Policy, LevelFaultKind::PlruWaysNotPowerOfTwo);
     if (!isPowerOfTwo(level.line) || (!level.fullyAssociative && level.ways == 0)) return;
 
     if (level.capacity == 0 || level.capacity % level.line != 0) {
@@ -28,7 +30,8 @@ void checkLevel(const HierarchyConfig& config, int index, std::vector<LevelFault
     } else if (!isPowerOfTwo(lines / ways)) {
         fault(LevelKey::Size, LevelFaultKind::SetsNotPowerOfTwo);
     }
-    if (level.policy == LabPolicy::Plru && !isPowerOfTwo(ways))
+    // A fully associative level has as many ways as lines, known only once the capacity is sound.
+    if (level.policy == LabPolicy::Plru && level.fullyAssociative && !isPowerOfTwo(ways))
         fault(LevelKey::Policy, LevelFaultKind::PlruWaysNotPowerOfTwo);
 }
 
