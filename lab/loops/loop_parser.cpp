@@ -151,16 +151,19 @@ bool Parser::placeIndent(std::string_view indent, std::uint32_t column) {
         bodyPending_ = false;
         return true;
     }
+    // Deeper than the innermost body is unexpected; between two bodies, or not repeating their blanks, unmatched.
+    bool closed = false;
     while (!open_.empty() && indent != open_.back().bodyIndent) {
         if (indent.size() > open_.back().bodyIndent.size()) {
-            return fail(indent.starts_with(open_.back().bodyIndent) ? LoopFaultKind::IndentUnexpected
-                                                                    : LoopFaultKind::IndentUnmatched,
+            return fail(closed || !indent.starts_with(open_.back().bodyIndent) ? LoopFaultKind::IndentUnmatched
+                                                                               : LoopFaultKind::IndentUnexpected,
                         column);
         }
         closeLoop();
+        closed = true;
     }
     if (open_.empty() && !indent.empty()) {
-        return fail(LoopFaultKind::IndentUnexpected, column);
+        return fail(closed ? LoopFaultKind::IndentUnmatched : LoopFaultKind::IndentUnexpected, column);
     }
     return true;
 }
