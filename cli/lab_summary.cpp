@@ -46,7 +46,8 @@ std::string layOut(const std::vector<std::vector<std::string>>& rows) {
     for (const std::vector<std::string>& row : rows) {
         for (std::size_t column = 0; column < row.size(); ++column) {
             const std::string padding(widths[column] - row[column].size(), ' ');
-            text += column == 0 ? row[column] + padding : "  " + padding + row[column];
+            text.append(column == 0 ? 0 : 2, ' ');
+            text.append(column == 0 ? row[column] : padding).append(column == 0 ? padding : row[column]);
         }
         text += '\n';
     }
@@ -111,9 +112,10 @@ std::string amatFormula(const HierarchyConfig& config, const LabSummary& summary
     for (std::size_t index = std::min(config.levels.size(), summary.levels.size()); index-- > 0;) {
         const LevelSummary& level = summary.levels[index];
         const bool inner = index + 1 < summary.levels.size();
-        formula = number(config.levels[index].hitCycles) + " + " +
-                  decimalText(missRate(level.demandMisses, level.demandRequests), amatDigits) + " x " +
-                  (inner ? "(" + formula + ")" : formula);
+        std::string term = number(config.levels[index].hitCycles);
+        term.append(" + ").append(decimalText(missRate(level.demandMisses, level.demandRequests), amatDigits));
+        term.append(" x ").append(inner ? "(" : "").append(formula).append(inner ? ")" : "");
+        formula = std::move(term);
     }
     return formula;
 }
@@ -122,10 +124,15 @@ std::string localRates(const LabSummary& summary) {
     std::string rates;
     for (std::size_t index = 0; index < summary.levels.size(); ++index) {
         const LevelSummary& level = summary.levels[index];
-        rates += (index == 0 ? "m" : ", m") + std::to_string(index + 1) + " = " + number(level.demandMisses) +
-                 " / " + number(level.demandRequests);
+        rates.append(index == 0 ? "m" : ", m").append(std::to_string(index + 1)).append(" = ");
+        rates.append(number(level.demandMisses)).append(" / ").append(number(level.demandRequests));
     }
     return rates;
+}
+
+void appendCell(std::string& csv, std::string_view cell) {
+    csv += ',';
+    csv += cell;
 }
 
 void appendJsonNumber(std::string& out, std::string_view name, std::string_view value) {
@@ -174,29 +181,36 @@ std::string labSummaryTable(LabLanguage language, const HierarchyConfig& config,
 std::string labSummaryCsv(const LabSummary& summary) {
     std::string csv = "level";
     for (const CountColumn& column : leadingColumns) {
-        csv += "," + std::string(column.name);
+        appendCell(csv, column.name);
     }
-    csv += ",miss_rate";
+    appendCell(csv, "miss_rate");
     for (const CountColumn& column : trailingColumns) {
-        csv += "," + std::string(column.name);
+        appendCell(csv, column.name);
     }
     csv += '\n';
     for (std::size_t index = 0; index < summary.levels.size(); ++index) {
         const LevelSummary& level = summary.levels[index];
         csv += levelName(static_cast<int>(index));
         for (const CountColumn& column : leadingColumns) {
-            csv += "," + number(level.*column.count);
+            appendCell(csv, number(level.*column.count));
         }
-        csv += "," + levelRate(level);
+        appendCell(csv, levelRate(level));
         for (const CountColumn& column : trailingColumns) {
-            csv += "," + number(level.*column.count);
+            appendCell(csv, number(level.*column.count));
         }
         csv += '\n';
     }
     const MemorySummary& memory = summary.memory;
-    csv += "memory," + number(memory.accesses) + "," + number(memory.reads) + "," + number(memory.writes) +
-           ",,,,,,,," + number(memory.bytesRead) + "," + number(memory.bytesWritten) + ",\n";
-    return csv + "amat," + decimalText(summary.amat, amatDigits) + ",,,,,,,,,,,,\n";
+    csv += "memory";
+    for (const std::uint64_t count : {memory.accesses, memory.reads, memory.writes}) {
+        appendCell(csv, number(count));
+    }
+    csv += ",,,,,,,"; // hits to writebacks
+    appendCell(csv, number(memory.bytesRead));
+    appendCell(csv, number(memory.bytesWritten));
+    csv += ",\namat";
+    appendCell(csv, decimalText(summary.amat, amatDigits));
+    return csv + ",,,,,,,,,,,,\n";
 }
 
 std::string labSummaryJson(const LabSummary& summary, const LabTraceFacts& trace) {

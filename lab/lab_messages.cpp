@@ -158,4 +158,5 @@ std::optional<TraceFormat> traceFormatNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::string levelName(int level) { return "L" + std::to_string(level + 1); }
+// Appended: GCC 12 warns wrongly about a literal prepended to a string at -O3.
+std::string levelName(int level) { return std::string(1, 'L').append(std::to_string(level + 1)); }

@@ -81,33 +81,40 @@ inline constexpr HexDigits hexDigits;
 
 enum class NumberScan : std::uint8_t { Ok, Bad, TooLarge };
 
-// Hexadecimal digits up to the token's end; at least one, and at most 64 bits' worth.
+// Hexadecimal digits up to the token's end; at least one, and at most 64 bits' worth. The scans run on a
+// local pointer, which the compiler keeps in a register.
 inline NumberScan scanHex(const char*& p, std::uint64_t& value) {
-    const char* start = p;
+    const char* q = p;
+    while (*q == '0') {
+        ++q;
+    }
+    const char* significant = q;
     std::uint64_t v = 0;
-    bool tooLarge = false;
-    for (unsigned digit; (digit = hexDigits.value[static_cast<unsigned char>(*p)]) != HexDigits::notHex; ++p) {
-        tooLarge = tooLarge || (v >> 60) != 0;
+    for (unsigned digit; (digit = hexDigits.value[static_cast<unsigned char>(*q)]) != HexDigits::notHex; ++q) {
         v = v << 4 | digit;
     }
+    const bool none = q == p;
+    p = q;
     value = v;
-    if (p == start || !endsToken(*p)) {
+    if (none || !endsToken(*q)) {
         return NumberScan::Bad;
     }
-    return tooLarge ? NumberScan::TooLarge : NumberScan::Ok;
+    return q - significant > 16 ? NumberScan::TooLarge : NumberScan::Ok;
 }
 
 inline NumberScan scanDecimal(const char*& p, std::uint64_t& value) {
     constexpr std::uint64_t max = std::numeric_limits<std::uint64_t>::max();
-    const char* start = p;
+    const char* q = p;
     std::uint64_t v = 0;
     bool tooLarge = false;
-    for (unsigned digit; (digit = static_cast<unsigned>(*p) - '0') < 10; ++p) {
+    for (unsigned digit; (digit = static_cast<unsigned>(*q) - '0') < 10; ++q) {
         tooLarge = tooLarge || v > (max - digit) / 10;
         v = v * 10 + digit;
     }
+    const bool none = q == p;
+    p = q;
     value = v;
-    if (p == start || !endsToken(*p)) {
+    if (none || !endsToken(*q)) {
         return NumberScan::Bad;
     }
     return tooLarge ? NumberScan::TooLarge : NumberScan::Ok;

@@ -271,7 +271,7 @@ TEST(LevelSpec, EveryFaultOfEveryLevelAtOnce) {
         {{"size=32K,line=48"}, {"L1, line: a line of 48 bytes: a line is a power of two"}},
         {{"size=1K,ways=32"}, {"L1, ways: 32 ways, but the level holds only 16 lines"}},
         {{"ways=3,policy=plru"},
-         {"L1, size: 512 lines do not make whole sets of 3 ways", "L1, policy: plru needs a power of two ways, not 3"}},
+         {"L1, policy: plru needs a power of two ways, not 3", "L1, size: 512 lines do not make whole sets of 3 ways"}},
         {{"size=48K,ways=1"}, {"L1, size: 768 sets (768 lines / 1 ways): the number of sets is a power of two"}},
         {{"size=0"}, {"L1, size: 0 bytes is not a whole number of 64-byte lines, at least one"}},
         {{"ways=0"}, {"L1, ways: 0 ways: a set holds at least one line"}},
