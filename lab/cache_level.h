@@ -41,6 +41,15 @@ class CacheLevel {
     std::uint64_t tagOf(std::uint64_t line) const { return setBits_ >= 64 ? 0 : line >> setBits_; }
     std::uint64_t dirtyLines() const;
 
+    // A request of the line the last access used, still held: a hit that changes nothing under a policy
+    // whose order it keeps (fifo, lru, random, plru) but the dirty bit of a write under write-back.
+    static constexpr bool repeatsFreely(LabPolicy policy) {
+        return policy == LabPolicy::Fifo || policy == LabPolicy::Lru || policy == LabPolicy::Random ||
+               policy == LabPolicy::Plru;
+    }
+    bool writesBack() const { return writeBack_; }
+    void repeatLastLine(bool write) { dirty_[lastSlot_] |= static_cast<std::uint8_t>(write ? 1 : 0); }
+
   private:
     std::size_t slotOf(std::uint64_t set, std::uint32_t way) const {
         return static_cast<std::size_t>(set * ways_ + way);
@@ -74,6 +83,7 @@ class CacheLevel {
     VictimTree tree_;                    // wide lru, lfu, opt
     std::uint64_t clock_ = 0;
     std::uint64_t random_ = 0;
+    std::size_t lastSlot_ = 0; // the slot the last access used
 };
 
 inline std::uint32_t CacheLevel::findWay(std::uint64_t set, std::uint64_t line) {
@@ -197,7 +207,8 @@ template <LabPolicy P> LevelAccess CacheLevel::access(std::uint64_t line, bool w
         result.filled = true;
     }
     use<P>(set, way, nextUse);
-    std::uint8_t& dirty = dirty_[slotOf(set, way)];
+    lastSlot_ = slotOf(set, way);
+    std::uint8_t& dirty = dirty_[lastSlot_];
     dirty = static_cast<std::uint8_t>((write && writeBack_) || (result.hit && dirty != 0));
     return result;
 }

@@ -5,20 +5,24 @@
 #include "lab/kept_trace.h"
 #include "lab/line_requests.h"
 #include "lab/lru_shadow.h"
+#include "lab/seen_lines.h"
 
 #include <cstddef>
 #include <utility>
 
 namespace {
 
-// A level as the run drives it: its lines, its fully associative shadow and its counts.
+// A level as the run drives it: its lines, its fully associative shadow, the lines it has seen, its counts.
 struct LevelRun {
     LevelRun(const LevelConfig& config, std::uint64_t seed)
-        : cache(config, seed), shadow(static_cast<std::uint32_t>(levelLines(config)), true) {}
+        : cache(config, seed), shadow(static_cast<std::uint32_t>(levelLines(config))) {}
     CacheLevel cache;
     LruShadow shadow;
+    SeenLines seen;
     LevelSummary summary;
     std::size_t cursor = 0; // opt: the index of the level's next request
+    std::uint64_t lastLine = 0;
+    bool lastLineHeld = false; // by the level and by its shadow, after the level's last request
 };
 
 // Most requests one level's stream may hold while opt reads the trace ahead.
@@ -74,8 +78,9 @@ std::uint32_t nextFutureOf(LabRunState& run, std::size_t index) {
     return position < future.size() ? future[position] : neverAgain;
 }
 
-LabMissKind kindOf(LruShadow::Outcome shadow) {
-    return shadow.first ? LabMissKind::Compulsory : shadow.hit ? LabMissKind::Conflict : LabMissKind::Capacity;
+// A line the shadow holds was asked for before; only a shadow's miss may be the line's first request.
+LabMissKind kindOf(bool shadowHit, bool first) {
+    return first ? LabMissKind::Compulsory : shadowHit ? LabMissKind::Conflict : LabMissKind::Capacity;
 }
 
 void count(LevelSummary& summary, bool write, bool demand, const LevelAccess& access, LabMissKind kind) {
@@ -87,6 +92,14 @@ void count(LevelSummary& summary, bool write, bool demand, const LevelAccess& ac
     summary.compulsory += kind == LabMissKind::Compulsory ? 1 : 0;
     summary.capacity += kind == LabMissKind::Capacity ? 1 : 0;
     summary.conflict += kind == LabMissKind::Conflict ? 1 : 0;
+}
+
+// A request of the line the level's last request left in it and in its shadow: a hit in both.
+void countRepeat(LevelSummary& summary, bool write, bool demand) {
+    ++summary.accesses;
+    ++(write ? summary.writes : summary.reads);
+    ++summary.hits;
+    summary.demandRequests += demand ? 1 : 0;
 }
 
 void emitStep(const LabRunState& run, std::size_t index, std::uint64_t line, bool write, const LevelAccess& access,
@@ -122,11 +135,23 @@ void request(LabRunState& run, std::size_t index, std::uint64_t address, std::ui
     LevelRun& level = run.levels[index];
     CacheLevel& cache = level.cache;
     const std::uint64_t line = cache.lineOf(address);
-    const LruShadow::Outcome shadow = level.shadow.request(line, !write || cache.config().allocate);
+    if constexpr (CacheLevel::repeatsFreely(P)) {
+        if (line == level.lastLine && level.lastLineHeld && run.sink.take == nullptr &&
+            (!write || cache.writesBack())) {
+            cache.repeatLastLine(write);
+            countRepeat(level.summary, write, demand);
+            return;
+        }
+    }
+    const bool allocates = !write || cache.config().allocate;
+    const bool shadowHit = level.shadow.request(line, allocates);
+    const bool first = !shadowHit && level.seen.firstRequest(line);
     const std::uint32_t next = P == LabPolicy::Opt ? nextFutureOf(run, index) : neverAgain;
     const LevelAccess access = cache.access<P>(line, write, next);
-    const LabMissKind kind = access.hit ? LabMissKind::None : kindOf(shadow);
+    const LabMissKind kind = access.hit ? LabMissKind::None : kindOf(shadowHit, first);
     count(level.summary, write, demand, access, kind);
+    level.lastLine = line;
+    level.lastLineHeld = (access.hit || access.filled) && (shadowHit || allocates);
     if (run.sink.take != nullptr) {
         emitStep(run, index, line, write, access, kind);
     }

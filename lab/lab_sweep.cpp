@@ -1,8 +1,8 @@
 #include "lab/lab_run.h"
 
 #include "lab/line_requests.h"
-#include "lab/line_table.h"
 #include "lab/lru_shadow.h"
+#include "lab/seen_lines.h"
 #include "lab/sweep_sets.h"
 
 #include <algorithm>
@@ -43,7 +43,7 @@ struct LabSweepState {
     std::vector<SetsCounts> counts;
     std::vector<SweepSets> sets; // beside counts
     std::vector<std::uint64_t> fullCounts;
-    LineTable seen;
+    SeenLines seen;
     std::uint64_t requests = 0;
     std::uint64_t firstRequests = 0;
 };
@@ -84,7 +84,7 @@ void planRows(LabSweepState& sweep) {
 void buildCaches(LabSweepState& sweep) {
     const std::size_t outcomes = sweep.capacities.size() + 1;
     for (std::uint64_t lines : sweep.capacities) {
-        sweep.shadows.emplace_back(static_cast<std::uint32_t>(lines), false);
+        sweep.shadows.emplace_back(static_cast<std::uint32_t>(lines));
     }
     for (SetsCounts& counts : sweep.counts) {
         sweep.sets.emplace_back(counts.sets, counts.depth, sweep.base.allocate);
@@ -95,12 +95,11 @@ void buildCaches(LabSweepState& sweep) {
 
 void sweepRequest(LabSweepState& sweep, std::uint64_t line, bool allocates) {
     ++sweep.requests;
-    bool first = false;
-    sweep.seen.findOrInsert(line, 0, first);
     std::size_t firstHit = sweep.capacities.size();
     for (std::size_t k = sweep.shadows.size(); k-- > 0;) {
-        firstHit = sweep.shadows[k].request(line, allocates).hit ? k : firstHit;
+        firstHit = sweep.shadows[k].request(line, allocates) ? k : firstHit;
     }
+    const bool first = firstHit == sweep.capacities.size() && sweep.seen.firstRequest(line);
     const std::size_t outcomes = sweep.capacities.size() + 1;
     for (std::size_t i = 0; i < sweep.sets.size(); ++i) {
         const std::uint32_t level = sweep.sets[i].request(line, allocates);

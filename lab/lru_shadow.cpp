@@ -1,7 +1,6 @@
 #include "lab/lru_shadow.h"
 
-LruShadow::LruShadow(std::uint32_t capacity, bool remembersLines)
-    : table_(capacity), capacity_(capacity), remembers_(remembersLines) {
+LruShadow::LruShadow(std::uint32_t capacity) : table_(capacity), capacity_(capacity) {
     nodes_.reserve(capacity);
 }
 
@@ -28,32 +27,25 @@ std::uint32_t LruShadow::place(std::uint64_t line) {
     } else {
         const std::uint64_t evicted = nodes_[node].line;
         unlink(node);
-        if (remembers_) {
-            *table_.find(evicted) = none;
-        } else {
-            table_.erase(evicted);
-        }
+        table_.erase(evicted);
     }
     nodes_[node].line = line;
     pushFront(node);
     return node;
 }
 
-LruShadow::Outcome LruShadow::request(std::uint64_t line, bool allocates) {
-    bool inserted = false;
-    const std::uint32_t node = table_.findOrInsert(line, none, inserted);
-    if (node != none) {
-        if (node != newest_) {
-            unlink(node);
-            pushFront(node);
+bool LruShadow::request(std::uint64_t line, bool allocates) {
+    if (std::uint32_t* node = table_.find(line)) {
+        if (*node != newest_) {
+            unlink(*node);
+            pushFront(*node);
         }
-        return {false, true};
+        return true;
     }
     if (allocates && capacity_ > 0) {
         const std::uint32_t placed = place(line);
-        *table_.find(line) = placed;
-    } else if (inserted && !remembers_) {
-        table_.erase(line);
+        bool inserted = false;
+        table_.findOrInsert(line, placed, inserted);
     }
-    return {inserted, false};
+    return false;
 }

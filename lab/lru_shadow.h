@@ -6,19 +6,15 @@
 #include <vector>
 
 // A fully associative LRU cache of a fixed number of lines, fed the requests of one level: the measure of its
-// capacity misses. An intrusive list in a flat array, most recent first, found through a line table; the
-// table may also remember every line ever requested, which tells the compulsory misses at no extra cost.
+// capacity misses. An intrusive list in a flat array, most recent first, found through a table of the lines
+// it holds, small enough to stay in the processor's caches.
 class LruShadow {
   public:
-    LruShadow(std::uint32_t capacity, bool remembersLines);
+    explicit LruShadow(std::uint32_t capacity);
 
-    struct Outcome {
-        bool first = false; // the first request of the line (only when remembering lines)
-        bool hit = false;
-    };
-
-    // One request; a miss fills the line only when allocates (a write under allocate=no fills nothing).
-    Outcome request(std::uint64_t line, bool allocates);
+    // One request, whether it hits; a miss fills the line only when allocates (a write under allocate=no
+    // fills nothing).
+    bool request(std::uint64_t line, bool allocates);
 
   private:
     static constexpr std::uint32_t none = ~std::uint32_t{0};
@@ -31,10 +27,9 @@ class LruShadow {
     void pushFront(std::uint32_t node);
     std::uint32_t place(std::uint64_t line);
 
-    LineTable table_; // line -> node, or none for a line remembered but no longer held
+    LineTable table_; // line -> node
     std::vector<Node> nodes_;
     std::uint32_t capacity_ = 0;
     std::uint32_t newest_ = none;
     std::uint32_t oldest_ = none;
-    bool remembers_ = false;
 };
