@@ -19,6 +19,8 @@ fi
 wasm_packages=(clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32 binaryen googletest
                nodejs)
 web_packages=(chromium python3)
+# The page's own fonts (scripts/page-fonts): the faces they are cut from and fonttools' subsetter with WOFF2.
+font_packages=(fonts-wine fonts-dejavu-core fonttools python3-brotli)
 # The fuzz targets (preset fuzz, scripts/fuzz): clang 14 with libFuzzer and the sanitizers' runtimes.
 fuzz_packages=(clang-14 libclang-rt-14-dev)
 

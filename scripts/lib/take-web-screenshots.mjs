@@ -1,8 +1,10 @@
 // Photographs the page in headless Chromium in each scene of the documentation, as the Windows screenshots
 // show the program: the main window, the console beside it and the Configuration dialog below it, and the
 // Help dialog over a direct individual run; then practice, exercise 1 opened from its link and answered up to
-// its eighth access, where LRU replaces a block. Writes docs/screenshots/web-SCENE.png. Called by
-// scripts/web-screenshots.
+// its eighth access, where LRU replaces a block. Writes docs/screenshots/web-SCENE.png; then the page as a
+// phone, a tablet, a laptop and a desktop show it, after a run and in that practice:
+// docs/screenshots/web-WIDTHxHEIGHT-run.png and -practice.png (a phone's whole page, the others' screen).
+// Called by scripts/web-screenshots.
 import {repositoryRoot} from '../../tests/web/lib/build_outputs.mjs';
 import {scenes} from '../../tests/web/lib/page_scenes.mjs';
 import {openPage, servePage, startBrowser} from '../../tests/web/lib/page_session.mjs';
@@ -38,6 +40,17 @@ async function practise(page) {
     await page.evaluate(() => document.activeElement?.blur());
 }
 
+const screens = [
+    {width: 390, height: 844}, {width: 768, height: 1024}, {width: 1280, height: 720},
+    {width: 1920, height: 1080}
+];
+
+async function shoot(page, name, options) {
+    const path = `${outputFolder}/${name}.png`;
+    await page.screenshot({path, ...options});
+    console.log(path.slice(repositoryRoot.length));
+}
+
 const server = await servePage();
 const browser = await startBrowser();
 try {
@@ -59,6 +72,19 @@ try {
     const practicePath = `${outputFolder}/web-practice.png`;
     await page.locator('#desktop').screenshot({path: practicePath});
     console.log(practicePath.slice(repositoryRoot.length));
+    for (const viewport of screens) {
+        await page.setViewportSize(viewport);
+        await page.goto(page.url().replace(/#.*$/, ''));
+        await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+        const fullPage = viewport.width < 700;
+        const size = `${viewport.width}x${viewport.height}`;
+        await driveInto(page, scenes.find((scene) => scene.name === 'individual-direct').args);
+        await page.evaluate(() => document.activeElement?.blur());
+        await page.evaluate(() => scrollTo(0, 0));
+        await shoot(page, `web-${size}-run`, {fullPage});
+        await practise(page);
+        await shoot(page, `web-${size}-practice`, {fullPage});
+    }
     if (problems.length > 0) {
         throw new Error(`the page reported: ${problems.join('; ')}`);
     }

@@ -2,12 +2,18 @@
 // windows the page's markup holds. A page that cannot start says why in one line.
 import {assets} from './assets.js';
 import {compileCore, loadCore} from './core_module.js';
-import {fitDesktopToWidth} from './desktop.js';
+import {Desktop} from './desktop.js';
 import {loadPictures} from './pictures.js';
 import {Program} from './program.js';
 import {resources} from './resources.js';
 
 const problem = document.getElementById('problem-line');
+
+// The page's own faces, decoded before the main view measures its texts with them (a canvas does not wait).
+function loadPageFonts() {
+    return Promise.all(['"Tarvel View"', '"Tarvel Dialog"', 'bold 12px "Tarvel Dialog"', '"Tarvel Mono"'].map(
+        (font) => document.fonts.load(font.startsWith('bold') ? font : `12px ${font}`)));
+}
 // Tests may hand the page a random source of their own (globalThis.tarvelPageTestHooks.randomValues) and are
 // handed the program; without them the random draws come from crypto.getRandomValues.
 const hooks = globalThis.tarvelPageTestHooks;
@@ -22,9 +28,9 @@ function cannotStart(error) {
 }
 
 try {
-    fitDesktopToWidth(document.getElementById('desktop'));
+    new Desktop(document.getElementById('desktop'));
     const [module, pictures] =
-        await Promise.all([compileCore(assets.module()), loadPictures(assets.pictures)]);
+        await Promise.all([compileCore(assets.module()), loadPictures(assets.pictures), loadPageFonts()]);
     const core = await loadCore(module, hooks?.randomValues ? {randomValues: hooks.randomValues} : {});
     const program = new Program({core, pictures, resources, problem});
     if (hooks) {

@@ -7,7 +7,12 @@
 
 const dotLength = 3;              // a dotted pen's dots and gaps, in pixels
 const cellBackground = '#ffffff'; // the window's own background, erased before every paint
-const standInFaces = '"Liberation Sans", Arial, Helvetica, sans-serif';
+// The face the scene's texts are drawn in. The program asks for a face no machine has; Wine then draws DejaVu
+// Sans at its regular weight, whatever weight is asked. The page carries that face as "Tarvel View".
+const standIn = {
+    family: '"Tarvel View"',
+    weight: 400
+};
 
 // The pixels a pen of this width covers across a line through pixel p: p - floor(w/2) .. p + floor((w-1)/2).
 function penBand(p, width) {
@@ -70,13 +75,12 @@ function* linePixels(a, b) {
 // and the cell height in pixels.
 class MeasuredFont {
     constructor(context, font) {
-        const family = `"${font.face}", ${standInFaces}`;
-        context.font = `${font.weight} 100px ${family}`;
+        context.font = `${standIn.weight} 100px ${standIn.family}`;
         const probe = context.measureText('x');
         const cell = probe.fontBoundingBoxAscent + probe.fontBoundingBoxDescent;
         // A font's height is the height of its character cell, as GDI takes a positive height.
         const size = (font.height * 100) / cell;
-        this.css = `${font.weight} ${size}px ${family}`;
+        this.css = `${standIn.weight} ${size}px ${standIn.family}`;
         this.height = font.height;
         this.ascent = (font.height * probe.fontBoundingBoxAscent) / cell;
         const averageWidth = (probe.width * size) / 100;

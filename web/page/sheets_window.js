@@ -1,6 +1,8 @@
 // The sheet window: a teacher asks for N exercises from a number and prints them, each on its own page, then
 // their keys on pages of their own. Each page holds exactly what tarvel_cache_text --exercise prints for that
-// number (with --answers for a key), as the core writes it; the print style sheet lays it out for paper.
+// number (with --answers for a key), as the core writes it, laid out for paper by sheet_paper.js.
+import {paperPages} from './sheet_paper.js';
+
 const byId = (id) => document.getElementById(id);
 
 export class SheetsWindow {
@@ -37,17 +39,16 @@ export class SheetsWindow {
         if (!request.ok) {
             return false;
         }
-        const pages = [];
-        for (const answers of [false, true]) {
-            for (let i = 0; i < request.count; ++i) {
-                const sheet = document.createElement('pre');
-                sheet.className = answers ? 'printed-sheet printed-key' : 'printed-sheet';
-                sheet.textContent =
-                    this.#core().exerciseSheets(BigInt(request.first) + BigInt(i), 1, answers);
-                pages.push(sheet);
-            }
+        const sheets = [];
+        const keys = [];
+        for (let i = 0; i < request.count; ++i) {
+            const number = BigInt(request.first) + BigInt(i);
+            const {sheet, key} = paperPages(this.#core().exerciseSheets(number, 1, false),
+                                            this.#core().exerciseSheets(number, 1, true));
+            sheets.push(sheet);
+            keys.push(key);
         }
-        byId('printed-sheets').replaceChildren(...pages);
+        byId('printed-sheets').replaceChildren(...sheets, ...keys);
         window.print();
         return true;
     }

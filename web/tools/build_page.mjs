@@ -18,6 +18,27 @@ const root = fileURLToPath(new URL('../../', import.meta.url));
 const pageSources = join(root, 'web/page');
 const coreModuleSource = join(root, 'web/core_module.js');
 const moduleFileName = 'tarvel_page.wasm';
+const fontFolder = join(root, 'web/fonts');
+
+// The page's own faces (web/fonts, made by scripts/page-fonts), by file: its family and weight. page.css
+// names these families alone, so that the page lays out the same on every machine.
+const fontFaces = [
+    {file: 'dialog.woff2', family: 'Tarvel Dialog', weight: 400},
+    {file: 'dialog-bold.woff2', family: 'Tarvel Dialog', weight: 700},
+    {file: 'view.woff2', family: 'Tarvel View', weight: 400},
+    {file: 'mono.woff2', family: 'Tarvel Mono', weight: 400},
+];
+
+// The @font-face rules of the page's faces, each font inside its rule, so that the page loads no font file.
+async function fontFaceRules() {
+    const rules = [];
+    for (const {file, family, weight} of fontFaces) {
+        const data = (await readFile(join(fontFolder, file))).toString('base64');
+        rules.push(`@font-face {\n    font-family: "${family}";\n    font-weight: ${weight};\n` +
+                   `    src: url(data:font/woff2;base64,${data}) format("woff2");\n}\n`);
+    }
+    return rules.join('');
+}
 
 // What the module says of itself that the markup needs: its controls, its windows' places, the console's
 // title, the texts of the practice and sheet windows.
@@ -128,7 +149,7 @@ async function main() {
     const description = await describeModule(moduleBytes);
     const pictures = picturePaths(resources);
     const template = await readFile(join(pageSources, 'index.html'), 'utf8');
-    const css = await readFile(join(pageSources, 'page.css'), 'utf8');
+    const css = (await fontFaceRules()) + (await readFile(join(pageSources, 'page.css'), 'utf8'));
     const scripts = await pageScripts();
     scripts.set('resources.js', resourcesModule(resources));
 

@@ -18,9 +18,27 @@ export function mnemonicHtml(text) {
         .join('&amp;');
 }
 
-const placeStyle = ({left, top, width, height}) => `left:${left}px;top:${top}px` +
-                                                   (width === undefined ? '' : `;width:${width}px`) +
-                                                   (height === undefined ? '' : `;height:${height}px`);
+const placeStyle = ({left, top, width, height, order}) =>
+    `left:${left}px;top:${top}px` + (order === undefined ? '' : `;--order:${order}`) +
+    (width === undefined ? '' : `;width:${width}px`) + (height === undefined ? '' : `;height:${height}px`);
+
+// The place of a dialog's control in the form a phone shows (page.css): every field and list in template
+// order, each right after its label, the group's label before its fields, the other texts where they stand in
+// the template, the buttons last.
+function formOrders(controls, targets) {
+    const orders = new Map();
+    const fieldOrder = (control) => 3 * controls.indexOf(control) + 2;
+    controls.forEach((control, index) => {
+        orders.set(control, control.kind === 'button' ? 3 * controls.length + index : fieldOrder(control));
+    });
+    for (const [label, target] of targets.labelFor) {
+        orders.set(label, fieldOrder(target) - 1);
+    }
+    if (targets.group) {
+        orders.set(targets.group.label, fieldOrder(targets.group.members[0]) - 1);
+    }
+    return orders;
+}
 
 // The picture of an icon or bitmap resource: its file's name with .png, resolved by the page's assets.
 export function pictureName(path) { return path.replace(/^.*\//, '').replace(/\.\w+$/, ''); }
@@ -32,6 +50,9 @@ function practicePopup(texts) {
         items: [{id: 'practice', text: texts.practiceItem}, {id: 'sheets', text: texts.sheetsItem}],
     };
 }
+
+// The phone's button that shows the main view at its own size (page.css hides it elsewhere).
+const viewSizeText = 'Marime reala';
 
 function menuBarHtml(menu, title) {
     const menus = menu.map((popup, index) => {
@@ -61,6 +82,8 @@ function mainWindowHtml({resources, windows, iconPicture, titleId, practiceTexts
            menuBarHtml(
                [...resources.menu.slice(0, -1), practicePopup(practiceTexts), ...resources.menu.slice(-1)],
                title) +
+           `<button type="button" class="push-button view-size" id="view-size" aria-pressed="false">${
+               viewSizeText}</button>` +
            `<div class="client"><canvas id="main-view" width="${client.width}" height="${client.height}">` +
            `<ul class="scene-texts"></ul></canvas></div></section>`;
 }
@@ -75,9 +98,9 @@ function consoleHtml({windows, consoleTitle}) {
 
 // One control of a template, at its pixels. Fields and lists carry the id the module knows them by.
 function controlHtml(control, context) {
-    const {dialog, units, targets, names, listItems} = context;
+    const {dialog, units, targets, names, listItems, orders} = context;
     const domId = (id) => `d${dialog.id}-c${id}`;
-    const place = pixelRect(control.rect, units.baseUnits);
+    const place = {...pixelRect(control.rect, units.baseUnits), order: orders.get(control)};
     switch (control.kind) {
     case 'button':
         return `<button type="button" class="push-button${control.default ? ' default' : ''}" data-control="${
@@ -117,7 +140,7 @@ function controlHtml(control, context) {
     case 'icon':
         return `<img class="icon" src="{{picture:${
             names.get(control.icon)}}}" alt="" width="32" height="32" style="${
-            placeStyle({left: place.left, top: place.top})}">`;
+            placeStyle({left: place.left, top: place.top, order: place.order})}">`;
     }
     throw new Error(`no markup for a ${control.kind}`);
 }
@@ -126,7 +149,14 @@ function dialogHtml(dialog, {place, pictureNames, listItems, hidden = true}) {
     const units = templateFont(dialog.font);
     const size = pixelRect(dialog.rect, units.baseUnits);
     const targets = labelTargets(dialog.controls);
-    const context = {dialog, units, targets, names: pictureNames, listItems};
+    const context = {
+        dialog,
+        units,
+        targets,
+        names: pictureNames,
+        listItems,
+        orders: formOrders(dialog.controls, targets)
+    };
     let controls = dialog.controls.map((control) => controlHtml(control, context));
     if (targets.group) {
         // The group's fields in one group named by its label, in template (tab) order.
@@ -135,8 +165,8 @@ function dialogHtml(dialog, {place, pictureNames, listItems, hidden = true}) {
         const grouped = controls.filter((_, index) => members.has(index));
         controls = controls.flatMap(
             (html, index) =>
-                index === first
-                    ? [`<div role="group" aria-labelledby="d${dialog.id}-cgroup">${grouped.join('')}</div>`]
+                index === first ? [`<div role="group" aria-labelledby="d${dialog.id}-cgroup" style="--order:${
+                                      context.orders.get(dialog.controls[first])}">${grouped.join('')}</div>`]
                 : members.has(index) ? []
                                      : [html]);
     }
