@@ -6,6 +6,11 @@
 #include "lab/lab_messages.h"
 #include "lab/lab_run.h"
 #include "lab/level_spec.h"
+#include "lab/loops/loop_source.h"
+#include "lab/loops/loop_templates.h"
+#include "lab/loops/loop_texts.h"
+#include "lab/loops/loop_trace.h"
+#include "lab/loops/plain_trace_text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -44,6 +49,8 @@ struct TraceSource {
     std::FILE* file = nullptr;  // null once the accesses are in memory
     std::FILE* opened = nullptr; // the file the command opened, closed at the end
     std::vector<TraceAccess> accesses; // an example, or a trace kept to be run after it is read
+    LoopSource loops;                  // generated from loops, when fromLoops
+    bool fromLoops = false;
     TraceOptions options;
     LabTraceFacts facts;
 
@@ -60,6 +67,14 @@ struct TraceSource {
 // The whole trace through feed(accesses, count), from the file or from memory; the reader's fault, kind None
 // after a clean end.
 template <typename Feed> TraceFault readTrace(TraceSource& source, Feed feed) {
+    if (source.fromLoops) {
+        LoopTrace trace(source.loops.program);
+        std::vector<TraceAccess> chunk(feedChunk);
+        for (std::size_t count; (count = trace.read(chunk.data(), chunk.size())) != 0;) {
+            feed(chunk.data(), count);
+        }
+        return {};
+    }
     if (source.file == nullptr) {
         for (std::size_t at = 0; at < source.accesses.size(); at += feedChunk) {
             feed(source.accesses.data() + at, std::min(feedChunk, source.accesses.size() - at));
@@ -121,8 +136,38 @@ int validateBeforeRun(const Streams& streams, TraceSource& source) {
     return 0;
 }
 
+// A description from its file or a template, checked before anything runs.
+int openLoops(const Streams& streams, const LabCommand& command, TraceSource& source) {
+    source.fromLoops = true;
+    if (!command.templateChoice.empty()) {
+        source.loops = loopSourceFromTemplate(command.templateChoice, streams.language);
+        source.facts.format = "--template";
+    } else {
+        const std::string path(command.loopsPath);
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (file == nullptr) {
+            printError(streams, labText(streams.language, LabText::OpenFailed, {path, std::strerror(errno)}));
+            return labExitNoInput;
+        }
+        source.loops = loopSourceFromFile(file, path, streams.language);
+        std::fclose(file);
+        source.facts.format = "--loops";
+    }
+    source.name = source.facts.name = source.loops.name;
+    if (source.loops.fault == LoopSourceFault::None) {
+        return 0;
+    }
+    printError(streams, source.loops.error);
+    return source.loops.fault == LoopSourceFault::Choice       ? labExitUsage
+           : source.loops.fault == LoopSourceFault::Unreadable ? labExitNoInput
+                                                               : labExitTrace;
+}
+
 int openTrace(const Streams& streams, const LabCommand& command, TraceSource& source) {
     source.options = command.traceOptions;
+    if (!command.loopsPath.empty() || !command.templateChoice.empty()) {
+        return openLoops(streams, command, source);
+    }
     if (command.example) {
         source.accesses = exampleTrace(*command.example);
         source.name = *command.example == ExampleTrace::Rows ? "rows" : "columns";
@@ -154,6 +199,25 @@ int runSweep(const Streams& streams, const HierarchyConfig& config, TraceSource&
     const std::string csv = labSweepCsv(finishLabSweep(sweep));
     std::fwrite(csv.data(), 1, csv.size(), streams.out);
     return 0;
+}
+
+// The trace in the plain format, written as it is generated or read; a trace file is read whole first, so
+// that a faulty line leaves the output empty.
+int emitPlainTrace(const Streams& streams, TraceSource& source) {
+    if (const int status = validateBeforeRun(streams, source); status != 0) {
+        return status;
+    }
+    constexpr std::size_t flushBytes = std::size_t{1} << 20;
+    std::string text;
+    const TraceFault fault = readTrace(source, [&](const TraceAccess* accesses, std::size_t count) {
+        appendPlainTrace(accesses, count, text);
+        if (text.size() >= flushBytes) {
+            std::fwrite(text.data(), 1, text.size(), streams.out);
+            text.clear();
+        }
+    });
+    std::fwrite(text.data(), 1, text.size(), streams.out);
+    return reportRead(streams, source, fault);
 }
 
 bool usesOpt(const HierarchyConfig& config) {
@@ -202,6 +266,9 @@ int perform(const Streams& streams, const LabCommand& command) {
     if (const int status = openTrace(streams, command, source); status != 0) {
         return status;
     }
+    if (command.emitTrace) {
+        return emitPlainTrace(streams, source);
+    }
     return command.output == LabOutput::Sweep ? runSweep(streams, built.config, source)
                                               : runHierarchy(streams, command, built.config, source);
 }
@@ -215,9 +282,12 @@ int runLabFrontEnd(std::span<const std::string_view> arguments, std::FILE* in, s
         printError(streams, parsed.error);
         return labExitUsage;
     }
-    if (parsed.command.showHelp) {
-        const std::string_view help = labText(streams.language, LabText::Help);
-        std::fwrite(help.data(), 1, help.size(), out);
+    if (parsed.command.showHelp || parsed.command.listTemplates) {
+        const std::string text = parsed.command.showHelp
+                                     ? std::string(labText(streams.language, LabText::Help)) +
+                                           std::string(loopText(streams.language, LoopText::HelpLoops))
+                                     : templateList(streams.language);
+        std::fwrite(text.data(), 1, text.size(), out);
         return finish(0, streams);
     }
     return finish(perform(streams, parsed.command), streams);

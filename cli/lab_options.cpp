@@ -1,6 +1,7 @@
 #include "cli/lab_options.h"
 
 #include "lab/lab_messages.h"
+#include "lab/loops/loop_texts.h"
 
 #include <charconv>
 #include <limits>
@@ -48,18 +49,25 @@ bool addLevel(LabCommandBuilder& builder, std::string_view /*name*/, std::string
     return true;
 }
 
+// The trace already given: a file, --example, --loops or --template; empty when none.
+std::string_view givenTrace(const LabCommand& command) {
+    return command.example                   ? std::string_view("--example")
+           : !command.loopsPath.empty()      ? std::string_view("--loops")
+           : !command.templateChoice.empty() ? std::string_view("--template")
+                                             : command.tracePath;
+}
+
 bool setTrace(LabCommandBuilder& builder, std::string_view path) {
     LabCommand& command = builder.command;
-    if (!command.tracePath.empty() || command.example) {
-        const std::string_view first = command.example ? std::string_view("--example") : command.tracePath;
-        return builder.fail(LabText::UsageTwoTraces, {first, path});
+    if (!givenTrace(command).empty()) {
+        return builder.fail(LabText::UsageTwoTraces, {givenTrace(command), path});
     }
     command.tracePath = path;
     return true;
 }
 
 bool setExample(LabCommandBuilder& builder, std::string_view name, std::string_view value) {
-    if (!builder.command.tracePath.empty() || builder.command.example) {
+    if (!givenTrace(builder.command).empty()) {
         return setTrace(builder, name);
     }
     builder.command.example = exampleTraceNamed(value);
@@ -79,6 +87,31 @@ bool setFormat(LabCommandBuilder& builder, std::string_view name, std::string_vi
 bool leaveFetchesOut(LabCommandBuilder& builder, std::string_view name, std::string_view /*value*/) {
     builder.command.traceOptions.instructionFetches = false;
     builder.formatOption = name;
+    return true;
+}
+
+bool setLoops(LabCommandBuilder& builder, std::string_view name, std::string_view value) {
+    if (!givenTrace(builder.command).empty()) {
+        return setTrace(builder, name);
+    }
+    builder.command.loopsPath = value;
+    return true;
+}
+
+bool setTemplate(LabCommandBuilder& builder, std::string_view name, std::string_view value) {
+    if (value == "list") {
+        builder.command.listTemplates = true;
+        return true;
+    }
+    if (!givenTrace(builder.command).empty()) {
+        return setTrace(builder, name);
+    }
+    builder.command.templateChoice = value;
+    return true;
+}
+
+bool emitTrace(LabCommandBuilder& builder, std::string_view, std::string_view) {
+    builder.command.emitTrace = true;
     return true;
 }
 
@@ -114,6 +147,9 @@ constexpr std::uint64_t anyNumber = std::numeric_limits<std::uint64_t>::max();
 
 constexpr LabOption labOptions[] = {
     {"--example", true, setExample},
+    {"--loops", true, setLoops},
+    {"--template", true, setTemplate},
+    {"--emit-trace", false, emitTrace},
     {"--format", true, setFormat},
     {"--no-ifetch", false, leaveFetchesOut},
     {"--level", true, addLevel},
@@ -180,14 +216,23 @@ bool readArguments(std::span<const std::string_view> arguments, LabCommandBuilde
 
 bool checkChoices(LabCommandBuilder& builder) {
     const LabCommand& command = builder.command;
-    if (command.showHelp) {
+    if (command.showHelp || command.listTemplates) {
         return true;
     }
-    if (command.tracePath.empty() && !command.example) {
+    if (givenTrace(command).empty()) {
         return builder.fail(LabText::UsageNoTrace, {});
     }
     if (command.example && !builder.formatOption.empty()) {
         return builder.fail(LabText::UsageExampleAndFormat, {builder.formatOption});
+    }
+    if (command.tracePath.empty() && !builder.formatOption.empty()) {
+        builder.error = loopText(command.language, LoopText::UsageLoopsAndFormat,
+                                 {builder.formatOption, givenTrace(command)});
+        return false;
+    }
+    if (command.emitTrace && command.output != LabOutput::Table) {
+        builder.error = loopText(command.language, LoopText::UsageEmitExclusive);
+        return false;
     }
     if (command.output == LabOutput::Sweep && command.levels.size() > 1) {
         return builder.fail(LabText::UsageSweepOneLevel, {});

@@ -20,6 +20,10 @@ struct LabCommand {
     std::uint64_t seed = 1;
     std::string_view tracePath; // a file, or "-" for standard input; empty with an example
     std::optional<ExampleTrace> example;
+    std::string_view loopsPath;      // --loops: a loop description's file
+    std::string_view templateChoice; // --template: NAME[,KEY=VALUE...]
+    bool listTemplates = false;      // --template list
+    bool emitTrace = false;          // the trace in the plain format instead of a run
     TraceOptions traceOptions;
     LabOutput output = LabOutput::Table;
     LabLanguage language = LabLanguage::Romanian;

@@ -73,9 +73,8 @@ bool Checker::loop(std::uint32_t index, bool counted) {
     if (range.fault != LoopFaultKind::None) {
         return fail(range.fault, loop, range.node, depth);
     }
-    const VariableMask uses = static_cast<VariableMask>(program_.nodes[loop.first].uses |
-                                                        program_.nodes[loop.limit].uses |
-                                                        program_.nodes[loop.step].uses);
+    const VariableMask uses = static_cast<VariableMask>(
+        program_.nodes[loop.first].uses | program_.nodes[loop.limit].uses | program_.nodes[loop.step].uses);
     if (range.trips == 0 && uses == 0) {
         fail(LoopFaultKind::EmptyRange, loop, loop.first, depth);
         fault.value = range.first;
@@ -92,12 +91,14 @@ bool Checker::loop(std::uint32_t index, bool counted) {
         return fail(LoopFaultKind::TooManyTurns, loop, 0, depth);
     }
     // A straight loop that fails at an end turns again from the start, to name the first turn at fault.
-    return (loop.straight && range.trips > 2 && turn(index, range, true, counted)) || turn(index, range, false, counted);
+    return (loop.straight && range.trips > 2 && turn(index, range, true, counted)) ||
+           turn(index, range, false, counted);
 }
 
 bool Checker::turn(std::uint32_t index, const LoopRange& range, bool endsOnly, bool counted) {
     const LoopStatement& loop = program_.statements[index];
-    for (std::uint64_t trip = 0; trip < range.trips; trip = endsOnly && trip == 0 ? range.trips - 1 : trip + 1) {
+    for (std::uint64_t trip = 0; trip < range.trips;
+         trip = endsOnly && trip == 0 ? range.trips - 1 : trip + 1) {
         variables_[loop.depth] = valueAtTrip(range, trip);
         if (!block(index + 1, loop.end, loop.depth + 1, counted || loop.leaf)) {
             return false;
@@ -109,11 +110,11 @@ bool Checker::turn(std::uint32_t index, const LoopRange& range, bool endsOnly, b
 // total += count x times, within max_.
 bool Checker::add(std::uint64_t& total, std::uint64_t count, std::uint64_t times) {
     std::uint64_t product = 0;
-    return !__builtin_mul_overflow(count, times, &product) && !__builtin_add_overflow(total, product, &total) &&
-           total <= max_;
+    return !__builtin_mul_overflow(count, times, &product) &&
+           !__builtin_add_overflow(total, product, &total) && total <= max_;
 }
 
-// The fault at the node's column (the statement's, for node 0 of a cap), with the variables around it.
+// The fault at the node's column, with the variables around it; a cap's at the statement, without them.
 bool Checker::fail(LoopFaultKind kind, const LoopStatement& statement, std::uint32_t node, int depth) {
     fault = {};
     fault.kind = kind;
@@ -121,8 +122,9 @@ bool Checker::fail(LoopFaultKind kind, const LoopStatement& statement, std::uint
     const bool capped = kind == LoopFaultKind::TraceTooLong || kind == LoopFaultKind::TooManyTurns;
     fault.column = capped ? statement.column : program_.nodes[node].column;
     fault.limit = capped ? static_cast<std::int64_t>(max_) : 0;
-    for (int d = 0; d < depth; ++d) {
-        fault.variables += (d == 0 ? "" : ", ") + around_[d]->variable + " = " + std::to_string(variables_[d]);
+    for (int d = 0; d < (capped ? 0 : depth); ++d) {
+        fault.variables +=
+            (d == 0 ? "" : ", ") + around_[d]->variable + " = " + std::to_string(variables_[d]);
     }
     return false;
 }

@@ -46,7 +46,8 @@ LoopFaultKind applyOperator(ExprOp op, std::int64_t a, std::int64_t b, std::int6
     return overflow ? LoopFaultKind::Overflow : LoopFaultKind::None;
 }
 
-ExprOutcome evaluateExpression(const LoopProgram& program, std::uint32_t root, const std::int64_t* variables) {
+ExprOutcome evaluateExpression(const LoopProgram& program, std::uint32_t root,
+                               const std::int64_t* variables) {
     const ExprNode& node = program.nodes[root];
     if (node.op == ExprOp::Constant) {
         return {LoopFaultKind::None, node.value, root};

@@ -11,13 +11,13 @@ enum class LoopFaultKind : std::uint8_t {
     DescriptionTooLarge,
     UnexpectedCharacter, // text: the character
     NumberTooLarge,      // text: the number
-    Expected,            // expected: what the line needs here; text: what stands there (empty at the line's end)
-    ReservedWord,        // text
-    UnknownType,         // text
-    UnknownArray,        // text
-    UnknownName,         // text
-    NameTaken,           // text
-    VariableReused,      // text: the variable of an enclosing loop
+    Expected,       // expected: what the line needs here; text: what stands there (empty at the line's end)
+    ReservedWord,   // text
+    UnknownType,    // text
+    UnknownArray,   // text
+    UnknownName,    // text
+    NameTaken,      // text
+    VariableReused, // text: the variable of an enclosing loop
     DeclarationInLoop,
     TooManyDimensions,
     DimensionNotPositive, // value
@@ -25,7 +25,7 @@ enum class LoopFaultKind : std::uint8_t {
     AddressNegative,      // value
     AlignNotPowerOfTwo,   // value
     AlignWithAt,
-    ClauseTwice, // text: the clause given a second time
+    ClauseTwice,   // text: the clause given a second time
     ArrayTooLarge, // text
     IndentUnexpected,
     IndentUnmatched,
@@ -34,17 +34,17 @@ enum class LoopFaultKind : std::uint8_t {
     ExpressionTooDeep,
     NoAccesses,
     // Found while the loops are counted and every index is checked.
-    IndexOutside,   // text: the array; count: which index (1-based); value: its value; limit: the extent
+    IndexOutside, // text: the array; count: which index (1-based); value: its value; limit: the extent
     DivisionByZero,
     Overflow,
     StepZero,
-    EmptyRange,    // value: first; limit: the limit; step in count
-    TraceTooLong,  // limit: the cap
-    TooManyTurns,  // limit: the cap
+    EmptyRange,   // value: first; limit: the limit; step in count
+    TraceTooLong, // limit: the cap
+    TooManyTurns, // limit: the cap
 };
 
 enum class LoopExpected : std::uint8_t {
-    Statement,  // array, let, for, read, write, modify
+    Statement, // array, let, for, read, write, modify
     Name,
     ArrayName,
     Type,
@@ -57,8 +57,8 @@ enum class LoopExpected : std::uint8_t {
     In,
     Range, // ..
     Expression,
-    Index, // [ after an array's name
-    Major, // -major
+    Index,  // [ after an array's name
+    Major,  // -major
     Clause, // at, after, align, row-major, column-major
     LineEnd,
 };

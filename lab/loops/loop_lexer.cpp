@@ -5,12 +5,18 @@
 
 namespace {
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 int digitValue(char c, int base) {
-    const int value = isDigit(c)              ? c - '0'
+    const int value = isDigit(c)               ? c - '0'
                       : (c >= 'a' && c <= 'f') ? c - 'a' + 10
                       : (c >= 'A' && c <= 'F') ? c - 'A' + 10
                                                : 99;
@@ -76,7 +82,8 @@ std::size_t scanNumber(std::string_view code, std::size_t at, LoopToken& token, 
     return p == digits ? at + 1 : p; // "0x" alone: the x is the stray character
 }
 
-bool failAt(LoopFault& fault, LoopFaultKind kind, std::uint32_t line, std::uint32_t column, std::string text) {
+bool failAt(LoopFault& fault, LoopFaultKind kind, std::uint32_t line, std::uint32_t column,
+            std::string text) {
     fault = {};
     fault.kind = kind;
     fault.line = line;
@@ -87,11 +94,13 @@ bool failAt(LoopFault& fault, LoopFaultKind kind, std::uint32_t line, std::uint3
 
 } // namespace
 
-bool lexLine(std::string_view code, std::uint32_t line, std::uint32_t firstColumn, std::vector<LoopToken>& tokens,
-             LoopFault& fault) {
+bool lexLine(std::string_view code, std::uint32_t line, std::uint32_t firstColumn,
+             std::vector<LoopToken>& tokens, LoopFault& fault) {
     tokens.clear();
     std::size_t at = 0;
-    const auto columnOf = [&](std::size_t offset) { return firstColumn + static_cast<std::uint32_t>(offset); };
+    const auto columnOf = [&](std::size_t offset) {
+        return firstColumn + static_cast<std::uint32_t>(offset);
+    };
     while (at < code.size() && code[at] != '#') {
         const char c = code[at];
         if (isBlank(c)) {
@@ -111,7 +120,8 @@ bool lexLine(std::string_view code, std::uint32_t line, std::uint32_t firstColum
             token.kind = TokenKind::Number;
             end = scanNumber(code, at, token, tooLarge);
             if (end < code.size() && (isLetter(code[end]) || isDigit(code[end]))) {
-                return failAt(fault, LoopFaultKind::UnexpectedCharacter, line, columnOf(end), shownCharacter(code[end]));
+                return failAt(fault, LoopFaultKind::UnexpectedCharacter, line, columnOf(end),
+                              shownCharacter(code[end]));
             }
         } else if (c == '.' && at + 1 < code.size() && code[at + 1] == '.') {
             token.kind = TokenKind::Range;
@@ -121,7 +131,8 @@ bool lexLine(std::string_view code, std::uint32_t line, std::uint32_t firstColum
         }
         token.text = code.substr(at, end - at);
         if (tooLarge) {
-            return failAt(fault, LoopFaultKind::NumberTooLarge, line, token.column, std::string(token.text.substr(0, 40)));
+            return failAt(fault, LoopFaultKind::NumberTooLarge, line, token.column,
+                          std::string(token.text.substr(0, 40)));
         }
         tokens.push_back(token);
         at = end;

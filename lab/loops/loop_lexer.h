@@ -35,5 +35,5 @@ struct LoopToken {
 
 // The tokens of code, which starts at column firstColumn of line, ended by an End token; false with the
 // fault at the first character that belongs to no token or a number over 2^63 - 1.
-bool lexLine(std::string_view code, std::uint32_t line, std::uint32_t firstColumn, std::vector<LoopToken>& tokens,
-             LoopFault& fault);
+bool lexLine(std::string_view code, std::uint32_t line, std::uint32_t firstColumn,
+             std::vector<LoopToken>& tokens, LoopFault& fault);

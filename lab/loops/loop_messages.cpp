@@ -63,9 +63,13 @@ constexpr bool holdsEveryKindInOrder() {
 }
 static_assert(holdsEveryKindInOrder());
 
-LoopText faultText(LoopFaultKind kind) { return faultTexts[static_cast<std::size_t>(kind) - 1].text; }
+LoopText faultText(LoopFaultKind kind) {
+    return faultTexts[static_cast<std::size_t>(kind) - 1].text;
+}
 
-std::string number(std::int64_t value) { return std::to_string(value); }
+std::string number(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::string whatIsWrong(LabLanguage language, const LoopFault& fault) {
     const std::string_view text = fault.text;
@@ -118,5 +122,6 @@ std::string loopFaultMessage(LabLanguage language, std::string_view sourceName, 
     }
     const std::string what = whatIsWrong(language, fault);
     return message + ": " +
-           (fault.variables.empty() ? what : loopText(language, LoopText::AtVariables, {what, fault.variables}));
+           (fault.variables.empty() ? what
+                                    : loopText(language, LoopText::AtVariables, {what, fault.variables}));
 }

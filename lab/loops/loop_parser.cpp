@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr std::string_view reservedWords[] = {"array", "let",  "for",   "in",  "step", "read", "write",
-                                              "modify", "at",  "after", "align", "min", "max",  "char",
-                                              "short", "int",  "long",  "float", "double"};
+constexpr std::string_view reservedWords[] = {"array",  "let", "for",   "in",    "step",  "read", "write",
+                                              "modify", "at",  "after", "align", "min",   "max",  "char",
+                                              "short",  "int", "long",  "float", "double"};
 
 struct ElementType {
     std::string_view name;
@@ -72,12 +72,15 @@ class Parser {
     bool readUnary(std::uint32_t& node, int depth);
     bool readPrimary(std::uint32_t& node, int depth);
     bool readConstant(std::int64_t& value);
-    bool combine(ExprOp op, std::uint32_t left, std::uint32_t right, std::uint32_t column, std::uint32_t& node);
+    bool combine(ExprOp op, std::uint32_t left, std::uint32_t right, std::uint32_t column,
+                 std::uint32_t& node);
     std::uint32_t addNode(const ExprNode& node, int height);
 
     const LoopToken& peek() const { return tokens_[at_]; }
     const LoopToken& take() { return tokens_[at_ < tokens_.size() - 1 ? at_++ : at_]; }
-    bool peekName(std::string_view word) const { return peek().kind == TokenKind::Name && peek().text == word; }
+    bool peekName(std::string_view word) const {
+        return peek().kind == TokenKind::Name && peek().text == word;
+    }
     bool expect(TokenKind kind, LoopExpected expected);
     bool expectedHere(LoopExpected expected);
     bool fail(LoopFaultKind kind, std::uint32_t column, std::string_view text = {}, std::int64_t value = 0);
@@ -135,7 +138,8 @@ bool Parser::readLine(std::string_view line) {
     }
     at_ = 0;
     indent_ = line.substr(0, codeStart);
-    return placeIndent(line.substr(0, codeStart), column) && readStatement() && expect(TokenKind::End, LoopExpected::LineEnd);
+    return placeIndent(line.substr(0, codeStart), column) && readStatement() &&
+           expect(TokenKind::End, LoopExpected::LineEnd);
 }
 
 // The line belongs to the innermost open body whose blanks it repeats; the loops deeper than that end here.
@@ -151,12 +155,14 @@ bool Parser::placeIndent(std::string_view indent, std::uint32_t column) {
         bodyPending_ = false;
         return true;
     }
-    // Deeper than the innermost body is unexpected; between two bodies, or not repeating their blanks, unmatched.
+    // Deeper than the innermost body is unexpected; between two bodies, or not repeating their blanks,
+    // unmatched.
     bool closed = false;
     while (!open_.empty() && indent != open_.back().bodyIndent) {
         if (indent.size() > open_.back().bodyIndent.size()) {
-            return fail(closed || !indent.starts_with(open_.back().bodyIndent) ? LoopFaultKind::IndentUnmatched
-                                                                               : LoopFaultKind::IndentUnexpected,
+            return fail(closed || !indent.starts_with(open_.back().bodyIndent)
+                            ? LoopFaultKind::IndentUnmatched
+                            : LoopFaultKind::IndentUnexpected,
                         column);
         }
         closeLoop();
@@ -261,7 +267,8 @@ bool Parser::readArray() {
     if (!readArrayClauses(array, align, placed, aligned)) {
         return false;
     }
-    if (!placed && !placeArray(array, -1, program_.arrays.empty() ? nullptr : &program_.arrays.back(), align)) {
+    if (!placed &&
+        !placeArray(array, -1, program_.arrays.empty() ? nullptr : &program_.arrays.back(), align)) {
         return false;
     }
     declared_[array.name] = {true, static_cast<std::int64_t>(program_.arrays.size())};
@@ -372,7 +379,8 @@ bool Parser::readLet() {
     std::string_view name;
     std::uint32_t column = 0;
     std::int64_t value = 0;
-    if (!readNewName(name, column) || !expect(TokenKind::Equals, LoopExpected::Equals) || !readConstant(value)) {
+    if (!readNewName(name, column) || !expect(TokenKind::Equals, LoopExpected::Equals) ||
+        !readConstant(value)) {
         return false;
     }
     declared_[std::string(name)] = {false, value};
@@ -391,7 +399,8 @@ bool Parser::readFor() {
     loop.depth = static_cast<int>(open_.size());
     std::string_view name;
     std::uint32_t nameColumn = 0;
-    if (!readNewName(name, nameColumn) || !(peekName("in") ? (take(), true) : expectedHere(LoopExpected::In)) ||
+    if (!readNewName(name, nameColumn) ||
+        !(peekName("in") ? (take(), true) : expectedHere(LoopExpected::In)) ||
         !readExpression(loop.first, 0) || !expect(TokenKind::Range, LoopExpected::Range) ||
         !readExpression(loop.limit, 0)) {
         return false;
@@ -515,7 +524,8 @@ bool Parser::readTerm(std::uint32_t& node, int depth) {
     if (!readUnary(node, depth)) {
         return false;
     }
-    while (peek().kind == TokenKind::Star || peek().kind == TokenKind::Slash || peek().kind == TokenKind::Percent) {
+    while (peek().kind == TokenKind::Star || peek().kind == TokenKind::Slash ||
+           peek().kind == TokenKind::Percent) {
         const LoopToken& sign = take();
         const ExprOp op = sign.kind == TokenKind::Star    ? ExprOp::Multiply
                           : sign.kind == TokenKind::Slash ? ExprOp::Divide
@@ -556,7 +566,8 @@ bool Parser::readPrimary(std::uint32_t& node, int depth) {
     }
     if (token.kind == TokenKind::LeftParenthesis) {
         take();
-        return readExpression(node, depth + 1) && expect(TokenKind::RightParenthesis, LoopExpected::CloseParenthesis);
+        return readExpression(node, depth + 1) &&
+               expect(TokenKind::RightParenthesis, LoopExpected::CloseParenthesis);
     }
     if (token.kind != TokenKind::Name) {
         return expectedHere(LoopExpected::Expression);
@@ -565,8 +576,9 @@ bool Parser::readPrimary(std::uint32_t& node, int depth) {
     if (token.text == "min" || token.text == "max") {
         std::uint32_t left = 0;
         std::uint32_t right = 0;
-        return expect(TokenKind::LeftParenthesis, LoopExpected::OpenParenthesis) && readExpression(left, depth + 1) &&
-               expect(TokenKind::Comma, LoopExpected::Comma) && readExpression(right, depth + 1) &&
+        return expect(TokenKind::LeftParenthesis, LoopExpected::OpenParenthesis) &&
+               readExpression(left, depth + 1) && expect(TokenKind::Comma, LoopExpected::Comma) &&
+               readExpression(right, depth + 1) &&
                expect(TokenKind::RightParenthesis, LoopExpected::CloseParenthesis) &&
                combine(token.text == "min" ? ExprOp::Min : ExprOp::Max, left, right, token.column, node);
     }
@@ -584,8 +596,8 @@ bool Parser::readPrimary(std::uint32_t& node, int depth) {
     }
     const auto found = declared_.find(token.text);
     if (found == declared_.end() || found->second.array) {
-        return fail(isReserved(token.text) ? LoopFaultKind::ReservedWord : LoopFaultKind::UnknownName, token.column,
-                    token.text);
+        return fail(isReserved(token.text) ? LoopFaultKind::ReservedWord : LoopFaultKind::UnknownName,
+                    token.column, token.text);
     }
     ExprNode constant;
     constant.value = found->second.value;
@@ -596,7 +608,8 @@ bool Parser::readPrimary(std::uint32_t& node, int depth) {
 
 // left op right (Negate reads left alone), folded when both are constants. The operands are the last nodes
 // added, so a folded result takes their place.
-bool Parser::combine(ExprOp op, std::uint32_t left, std::uint32_t right, std::uint32_t column, std::uint32_t& node) {
+bool Parser::combine(ExprOp op, std::uint32_t left, std::uint32_t right, std::uint32_t column,
+                     std::uint32_t& node) {
     const ExprNode a = program_.nodes[left];
     const ExprNode b = program_.nodes[right];
     if (a.op == ExprOp::Constant && b.op == ExprOp::Constant) {

@@ -13,7 +13,18 @@
 inline constexpr int maxLoopDepth = 8;
 inline constexpr int maxArrayDimensions = 3;
 
-enum class ExprOp : std::uint8_t { Constant, Variable, Add, Subtract, Multiply, Divide, Remainder, Negate, Min, Max };
+enum class ExprOp : std::uint8_t {
+    Constant,
+    Variable,
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Remainder,
+    Negate,
+    Min,
+    Max
+};
 
 using VariableMask = std::uint8_t; // bit d: the loop variable of depth d
 static_assert(sizeof(VariableMask) * 8 == maxLoopDepth);
@@ -22,7 +33,7 @@ struct ExprNode {
     ExprOp op = ExprOp::Constant;
     std::uint32_t left = 0; // child nodes, for the operators
     std::uint32_t right = 0;
-    std::int64_t value = 0;  // a Constant's value, a Variable's depth
+    std::int64_t value = 0;   // a Constant's value, a Variable's depth
     std::uint32_t column = 0; // where a fault of this node points: its operator or its first character
     VariableMask uses = 0;    // the loop variables the node reads
     // Bit d: the node is affine in variable d (+, -, and * by a factor that does not read d), so over a range
@@ -52,9 +63,9 @@ struct LoopStatement {
     std::uint32_t first = 0; // expression roots
     std::uint32_t limit = 0;
     std::uint32_t step = 0;
-    std::uint32_t end = 0;   // the index past the loop's last statement
-    bool leaf = false;       // its body holds accesses only
-    bool straight = false;   // a leaf whose every index is affine in its variable
+    std::uint32_t end = 0; // the index past the loop's last statement
+    bool leaf = false;     // its body holds accesses only
+    bool straight = false; // a leaf whose every index is affine in its variable
     // An access: op array[index]...
     AccessOp op = AccessOp::Read;
     std::uint32_t array = 0;

@@ -111,7 +111,8 @@ constexpr LoopTemplate templates[] = {
     {"columns", LoopText::TemplateColumns, matrixSides, matrixArray, columnsLoops},
     {"stride", LoopText::TemplateStride, strideWalk, vectorArray, strideLoops},
     {"transpose", LoopText::TemplateTranspose, squareSide, transposeArrays, transposeLoops},
-    {"blocked-transpose", LoopText::TemplateBlockedTranspose, blockedSide, transposeArrays, blockedTransposeLoops},
+    {"blocked-transpose", LoopText::TemplateBlockedTranspose, blockedSide, transposeArrays,
+     blockedTransposeLoops},
     {"product-ijk", LoopText::TemplateProductIjk, productSide, productMatrices, productIjkLoops},
     {"product-ikj", LoopText::TemplateProductIkj, productSide, productMatrices, productIkjLoops},
     {"product-jki", LoopText::TemplateProductJki, productSide, productMatrices, productJkiLoops},
@@ -141,7 +142,9 @@ TemplateChoice failed(TemplateChoice choice, TemplateFaultKind kind, std::string
     return choice;
 }
 
-std::string number(std::int64_t value) { return std::to_string(value); }
+std::string number(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::string templateNames() {
     std::string names;
@@ -161,7 +164,9 @@ std::string parameterKeys(const LoopTemplate& loops) {
 
 } // namespace
 
-std::span<const LoopTemplate> loopTemplates() { return templates; }
+std::span<const LoopTemplate> loopTemplates() {
+    return templates;
+}
 
 std::string templateDescription(const LoopTemplate& loops) {
     return std::string(loops.arrays) + std::string(loops.loops);
@@ -227,8 +232,8 @@ std::string templateList(LabLanguage language) {
         list += "\n" + std::string(loops.name) + ": " + std::string(loopText(language, loops.summary)) + "\n";
         for (const TemplateParameter& parameter : loops.parameters) {
             list += loopText(language, LoopText::TemplateListParameter,
-                             {parameter.key, loopText(language, parameter.meaning), number(parameter.byDefault),
-                              number(parameter.least), number(parameter.most)});
+                             {parameter.key, loopText(language, parameter.meaning),
+                              number(parameter.byDefault), number(parameter.least), number(parameter.most)});
         }
         const std::string text = templateDescription(loops);
         std::string_view description = text;

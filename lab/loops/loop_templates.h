@@ -33,13 +33,20 @@ std::span<const LoopTemplate> loopTemplates();
 // The template's description in the description language: its arrays, then its loops.
 std::string templateDescription(const LoopTemplate& loops);
 
-enum class TemplateFaultKind : std::uint8_t { None, UnknownTemplate, MissingValue, UnknownKey, RepeatedKey, BadValue };
+enum class TemplateFaultKind : std::uint8_t {
+    None,
+    UnknownTemplate,
+    MissingValue,
+    UnknownKey,
+    RepeatedKey,
+    BadValue
+};
 
 struct TemplateChoice {
     const LoopTemplate* chosen = nullptr;
     std::vector<LoopConstant> values; // every parameter, given or by default
     TemplateFaultKind fault = TemplateFaultKind::None;
-    std::string text; // the name, key or key=value at fault
+    std::string text;                             // the name, key or key=value at fault
     const TemplateParameter* parameter = nullptr; // of a BadValue
 };
 

@@ -91,11 +91,13 @@ enum class LoopText : std::uint16_t {
     // The command line.
     HelpLoops,
     UsageEmitExclusive,
+    UsageLoopsAndFormat,
     Count
 };
 
 std::string_view loopText(LabLanguage language, LoopText text);
 
-inline std::string loopText(LabLanguage language, LoopText text, std::initializer_list<std::string_view> values) {
+inline std::string loopText(LabLanguage language, LoopText text,
+                            std::initializer_list<std::string_view> values) {
     return fillText(loopText(language, text), values);
 }

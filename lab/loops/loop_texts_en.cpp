@@ -20,7 +20,8 @@ constexpr LoopTextEntry englishLoopTexts[loopTextCount] = {
     {LoopText::IndexCount, "\"{}\" has {} dimensions, but {} indices are given"},
     {LoopText::AddressNegative, "the address {} is negative"},
     {LoopText::AlignNotPowerOfTwo, "align {}: a power of two from 1 to 1073741824"},
-    {LoopText::AlignWithAt, "align goes with after, or with no placement: an address given with at stays as written"},
+    {LoopText::AlignWithAt,
+     "align goes with after, or with no placement: an address given with at stays as written"},
     {LoopText::ClauseTwice, "\"{}\" places or lays out the array a second time"},
     {LoopText::ArrayTooLarge, "the array \"{}\" holds 2^63 bytes or more, or passes the last address"},
     {LoopText::IndentUnexpected, "indented, but no for above opens a body here"},
@@ -33,9 +34,9 @@ constexpr LoopTextEntry englishLoopTexts[loopTextCount] = {
     {LoopText::DivisionByZero, "division by zero"},
     {LoopText::Overflow, "the value does not fit in 64 bits"},
     {LoopText::StepZero, "a step of 0: the loop would never end"},
-    {LoopText::EmptyRange,
-     "{}..{} step {} holds no value (the range stops before its limit; a loop that counts down needs a negative "
-     "step)"},
+    {LoopText::EmptyRange, "{}..{} step {} holds no value (the range stops before its limit; a loop that "
+                           "counts down needs a negative "
+                           "step)"},
     {LoopText::TraceTooLong, "the trace would be longer than {} accesses"},
     {LoopText::TooManyTurns, "the loops would turn more than {} times"},
     {LoopText::AtVariables, "{} (when {})"},
@@ -70,13 +71,16 @@ constexpr LoopTextEntry englishLoopTexts[loopTextCount] = {
     {LoopText::TemplateStride, "every k-th element of a vector of ints summed"},
     {LoopText::TemplateTranspose, "B = the transpose of A, element after element"},
     {LoopText::TemplateBlockedTranspose, "B = the transpose of A, block after block"},
-    {LoopText::TemplateProductIjk, "C += A x B of doubles, loops i, j, k: a sum in a register per element of C"},
-    {LoopText::TemplateProductIkj, "C += A x B of doubles, loops i, k, j: A[i][k] in a register, rows of B and C"},
-    {LoopText::TemplateProductJki, "C += A x B of doubles, loops j, k, i: B[k][j] in a register, columns of A and C"},
+    {LoopText::TemplateProductIjk,
+     "C += A x B of doubles, loops i, j, k: a sum in a register per element of C"},
+    {LoopText::TemplateProductIkj,
+     "C += A x B of doubles, loops i, k, j: A[i][k] in a register, rows of B and C"},
+    {LoopText::TemplateProductJki,
+     "C += A x B of doubles, loops j, k, i: B[k][j] in a register, columns of A and C"},
     {LoopText::TemplateConflict, "y = x, the two vectors a cache size apart: x[i] and y[i] fall in one set"},
-    {LoopText::ParameterRows, "rows"},
-    {LoopText::ParameterColumns, "columns"},
-    {LoopText::ParameterElements, "elements of each vector"},
+    {LoopText::ParameterRows, "the matrix's rows"},
+    {LoopText::ParameterColumns, "the matrix's columns"},
+    {LoopText::ParameterElements, "the number of elements"},
     {LoopText::ParameterStride, "the stride, in elements"},
     {LoopText::ParameterSide, "the matrices' side"},
     {LoopText::ParameterBlock, "the block's side"},
@@ -100,7 +104,9 @@ constexpr LoopTextEntry englishLoopTexts[loopTextCount] = {
      "  tarvel_cache_lab --template columns,rows=64,columns=64 --level size=1K,line=16,ways=1\n"
      "  tarvel_cache_lab --template blocked-transpose,n=512,block=8 --level size=32K --csv\n"
      "  tarvel_cache_lab --loops sum.loops --emit-trace > sum.trace\n"},
-    {LoopText::UsageEmitExclusive, "--emit-trace prints the trace instead of running it: no {} with it"},
+    {LoopText::UsageEmitExclusive,
+     "--emit-trace prints the trace instead of running it: no --csv, --json, --steps or --sweep with it"},
+    {LoopText::UsageLoopsAndFormat, "{} reads a trace file; {} needs none"},
 };
 
 static_assert(holdsEveryLoopTextInOrder(englishLoopTexts));

@@ -35,9 +35,9 @@ constexpr LoopTextEntry romanianLoopTexts[loopTextCount] = {
     {LoopText::DivisionByZero, "impartire la zero"},
     {LoopText::Overflow, "valoarea nu incape in 64 de biti"},
     {LoopText::StepZero, "un pas de 0: bucla nu s-ar termina niciodata"},
-    {LoopText::EmptyRange,
-     "{}..{} step {} nu contine nicio valoare (intervalul se opreste inainte de limita; o bucla care numara in jos "
-     "are nevoie de un pas negativ)"},
+    {LoopText::EmptyRange, "{}..{} step {} nu contine nicio valoare (intervalul se opreste inainte de "
+                           "limita; o bucla care numara in jos "
+                           "are nevoie de un pas negativ)"},
     {LoopText::TraceTooLong, "trace-ul ar avea mai mult de {} de accese"},
     {LoopText::TooManyTurns, "buclele s-ar repeta de mai mult de {} de ori"},
     {LoopText::AtVariables, "{} (cand {})"},
@@ -64,7 +64,8 @@ constexpr LoopTextEntry romanianLoopTexts[loopTextCount] = {
     {LoopText::TemplateRepeatedKey, "{} este dat de doua ori"},
     {LoopText::TemplateBadValue, "{}: un numar intreg de la {} la {}, cu K sau M pentru 1024 sau 1048576"},
     {LoopText::TemplateListHead,
-     "Sabloane: --template NUME[,CHEIE=VALOARE...]; fiecare parametru cu valoarea implicita si intervalul lui,\n"
+     "Sabloane: --template NUME[,CHEIE=VALOARE...]; fiecare parametru cu valoarea implicita si intervalul "
+     "lui,\n"
      "apoi descrierea pe care o ruleaza sablonul (acelasi limbaj ca la --loops).\n"},
     {LoopText::TemplateListParameter, "  {}  {} (implicit {}, de la {} la {})\n"},
     {LoopText::TemplateRows, "o matrice de int-uri insumata linie dupa linie: adresele cresc cu 4"},
@@ -80,9 +81,9 @@ constexpr LoopTextEntry romanianLoopTexts[loopTextCount] = {
      "C += A x B de double-uri, buclele j, k, i: B[k][j] intr-un registru, coloane din A si C"},
     {LoopText::TemplateConflict,
      "y = x, cei doi vectori la distanta unei dimensiuni de cache: x[i] si y[i] cad in acelasi set"},
-    {LoopText::ParameterRows, "liniile"},
-    {LoopText::ParameterColumns, "coloanele"},
-    {LoopText::ParameterElements, "elementele fiecarui vector"},
+    {LoopText::ParameterRows, "liniile matricei"},
+    {LoopText::ParameterColumns, "coloanele matricei"},
+    {LoopText::ParameterElements, "numarul de elemente"},
     {LoopText::ParameterStride, "pasul, in elemente"},
     {LoopText::ParameterSide, "latura matricelor"},
     {LoopText::ParameterBlock, "latura blocului"},
@@ -91,7 +92,8 @@ constexpr LoopTextEntry romanianLoopTexts[loopTextCount] = {
      "\n"
      "Bucle in locul unui trace:\n"
      "  --loops FISIER        o descriere de tablouri si bucle imbricate, cum o tipareste un exercitiu;\n"
-     "                        citirile, scrierile si modificarile ei, in ordinea programului, sunt trace-ul:\n"
+     "                        citirile, scrierile si modificarile ei, in ordinea programului, sunt "
+     "trace-ul:\n"
      "                          array A int[256][256] at 0x10000\n"
      "                          for i in 0..256\n"
      "                            for j in 0..256\n"
@@ -106,7 +108,9 @@ constexpr LoopTextEntry romanianLoopTexts[loopTextCount] = {
      "  tarvel_cache_lab --template columns,rows=64,columns=64 --level size=1K,line=16,ways=1\n"
      "  tarvel_cache_lab --template blocked-transpose,n=512,block=8 --level size=32K --csv\n"
      "  tarvel_cache_lab --loops suma.loops --emit-trace > suma.trace\n"},
-    {LoopText::UsageEmitExclusive, "--emit-trace tipareste trace-ul in loc sa-l ruleze: fara {} cu el"},
+    {LoopText::UsageEmitExclusive,
+     "--emit-trace tipareste trace-ul in loc sa-l ruleze: fara --csv, --json, --steps sau --sweep cu el"},
+    {LoopText::UsageLoopsAndFormat, "{} citeste un fisier trace; {} nu are nevoie de unul"},
 };
 
 static_assert(holdsEveryLoopTextInOrder(romanianLoopTexts));

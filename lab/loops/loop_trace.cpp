@@ -98,7 +98,8 @@ bool LoopTrace::startStraight(std::uint32_t index, const LoopRange& range) {
 std::size_t LoopTrace::runStraight(TraceAccess* out, std::size_t capacity) {
     const std::size_t body = straight_.size();
     if (body == 1) {
-        const std::size_t count = straightTurns_ < capacity ? static_cast<std::size_t>(straightTurns_) : capacity;
+        const std::size_t count =
+            straightTurns_ < capacity ? static_cast<std::size_t>(straightTurns_) : capacity;
         TraceAccess next = straight_[0];
         const std::uint64_t stride = strides_[0];
         for (std::size_t i = 0; i < count; ++i) {

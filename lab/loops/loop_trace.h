@@ -13,7 +13,8 @@
 // access's stride to its address at every turn instead of computing it again.
 class LoopTrace {
   public:
-    explicit LoopTrace(const LoopProgram& program); // program has passed checkLoopProgram and outlives the trace
+    explicit LoopTrace(
+        const LoopProgram& program); // program has passed checkLoopProgram and outlives the trace
 
     // Up to capacity next accesses into out; 0 at the end.
     std::size_t read(TraceAccess* out, std::size_t capacity);
@@ -37,9 +38,10 @@ class LoopTrace {
 
     const LoopProgram& program_;
     std::int64_t variables_[maxLoopDepth] = {};
-    Frame frames_[maxLoopDepth + 1]; // frames_[0] is the program's top level, frames_[d + 1] a loop of depth d
+    Frame
+        frames_[maxLoopDepth + 1]; // frames_[0] is the program's top level, frames_[d + 1] a loop of depth d
     int depth_ = 0;
-    std::vector<TraceAccess> straight_; // the next access of each statement of a straight loop's body
+    std::vector<TraceAccess> straight_;  // the next access of each statement of a straight loop's body
     std::vector<std::uint64_t> strides_; // added to its address at each turn (modulo 2^64)
     std::size_t straightAt_ = 0;
     std::uint64_t straightTurns_ = 0; // left, the current one included

@@ -28,14 +28,15 @@ inline std::int64_t valueAtTrip(const LoopRange& range, std::uint64_t trip) {
 struct ElementOutcome {
     LoopFaultKind fault = LoopFaultKind::None; // IndexOutside, or a fault of an index's expression
     std::uint64_t address = 0;
-    int index = 0;            // the index at fault, 0 for the first
-    std::int64_t value = 0;   // its value, when outside
-    std::uint32_t node = 0;   // the expression at fault
+    int index = 0;          // the index at fault, 0 for the first
+    std::int64_t value = 0; // its value, when outside
+    std::uint32_t node = 0; // the expression at fault
 };
 
 ElementOutcome elementAddress(const LoopProgram& program, const LoopStatement& access,
                               const std::int64_t* variables);
 
-inline TraceAccess traceAccess(const LoopProgram& program, const LoopStatement& access, std::uint64_t address) {
+inline TraceAccess traceAccess(const LoopProgram& program, const LoopStatement& access,
+                               std::uint64_t address) {
     return {address, program.arrays[access.array].elementBytes, access.op};
 }

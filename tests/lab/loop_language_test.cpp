@@ -23,7 +23,8 @@ struct Outcome {
 Outcome readDescription(const std::string& text) {
     Outcome outcome;
     ParsedLoops parsed = parseLoopProgram(text);
-    outcome.fault = parsed.fault.kind == LoopFaultKind::None ? checkLoopProgram(parsed.program) : parsed.fault;
+    outcome.fault =
+        parsed.fault.kind == LoopFaultKind::None ? checkLoopProgram(parsed.program) : parsed.fault;
     if (outcome.fault.kind != LoopFaultKind::None) {
         return outcome;
     }
@@ -63,15 +64,18 @@ TEST(LoopLanguage, ReadsAndRefusesEachInputAtItsPlace) {
          "W 0x100 4; W 0x120 4; W 0x140 4; W 0x160 4; "},
         {"array A short[3][5] column-major\nfor i in 0..3\n  modify A[i][4]\n", ok, 0, 0, 3,
          "M 0x18 2; M 0x1a 2; M 0x1c 2; "},
-        {"array x char[3]\narray y double[2] after x\narray z long[2] after y align 64\nread y[1]\nread z[0]\n", ok,
-         0, 0, 2, "R 0x10 8; R 0x40 8; "},
+        {"array x char[3]\narray y double[2] after x\narray z long[2] after y align 64\nread y[1]\nread "
+         "z[0]\n",
+         ok, 0, 0, 2, "R 0x10 8; R 0x40 8; "},
         {"let N = 10\narray v float[N]\nfor i in N-1..-1 step -3\n\tread v[i]\n", ok, 0, 0, 4,
          "R 0x24 4; R 0x18 4; R 0xc 4; R 0x0 4; "},
-        {"array v int[100] # a vector\r\n# the walk\r\nfor i in 0..5\r\n  read v[(i * 7 + 3) % 10 - -1]\r\n", ok, 0, 0,
-         5, "R 0x10 4; R 0x4 4; R 0x20 4; R 0x14 4; "},
-        {"array v int[9]\nfor i in 0..3\n  for j in i..3\n    read v[i * 3 + j]\n  write v[min(i, 1) + max(i, 7)]\n", ok,
-         0, 0, 9, "R 0x0 4; R 0x4 4; R 0x8 4; W 0x1c 4; "},
-        {"array v int[4]\nfor i in 0..4\n  for j in i..i\n    read v[j]\nread v[0]\n", ok, 0, 0, 1, "R 0x0 4; "},
+        {"array v int[100] # a vector\r\n# the walk\r\nfor i in 0..5\r\n  read v[(i * 7 + 3) % 10 - -1]\r\n",
+         ok, 0, 0, 5, "R 0x10 4; R 0x4 4; R 0x20 4; R 0x14 4; "},
+        {"array v int[9]\nfor i in 0..3\n  for j in i..3\n    read v[i * 3 + j]\n  write v[min(i, 1) + "
+         "max(i, 7)]\n",
+         ok, 0, 0, 9, "R 0x0 4; R 0x4 4; R 0x8 4; W 0x1c 4; "},
+        {"array v int[4]\nfor i in 0..4\n  for j in i..i\n    read v[j]\nread v[0]\n", ok, 0, 0, 1,
+         "R 0x0 4; "},
         // Refused as it is read.
         {"array A int[4]\nread A[1] + 1\n", LoopFaultKind::Expected, 2, 11},
         {"array A int[4]\nread A[1\n", LoopFaultKind::Expected, 2, 9},
@@ -90,7 +94,8 @@ TEST(LoopLanguage, ReadsAndRefusesEachInputAtItsPlace) {
         {"array A int[4]\nfor i in 0..4\n  read A[k]\n", LoopFaultKind::UnknownName, 3, 10},
         {"array A int[4]\nfor i in 0..4\n  read A[0]\nread A[i]\n", LoopFaultKind::UnknownName, 4, 8},
         {"let A = 1\narray A int[4]\n", LoopFaultKind::NameTaken, 2, 7},
-        {"array A int[4]\nfor i in 0..2\n  for i in 0..2\n    read A[i]\n", LoopFaultKind::VariableReused, 3, 7},
+        {"array A int[4]\nfor i in 0..2\n  for i in 0..2\n    read A[i]\n", LoopFaultKind::VariableReused, 3,
+         7},
         {"array A int[4]\nfor i in 0..2\n  array B int[4]\n", LoopFaultKind::DeclarationInLoop, 3, 3},
         {"array A int[2][2][2][2]\n", LoopFaultKind::TooManyDimensions, 1, 21},
         {"array A int[4][2 - 2]\n", LoopFaultKind::DimensionNotPositive, 1, 16},
@@ -100,14 +105,17 @@ TEST(LoopLanguage, ReadsAndRefusesEachInputAtItsPlace) {
         {"array A int[4] at 64 align 64\n", LoopFaultKind::AlignWithAt, 1, 28},
         {"array A int[4] at 64 after A\n", LoopFaultKind::ClauseTwice, 1, 22},
         {"array A long[1048576][1048576][1048576]\n", LoopFaultKind::ArrayTooLarge, 1, 1},
-        {"array A char[9223372036854775807] at 9223372036854775807\narray B char[9223372036854775807] after A\n",
+        {"array A char[9223372036854775807] at 9223372036854775807\narray B char[9223372036854775807] after "
+         "A\n",
          LoopFaultKind::ArrayTooLarge, 2, 1},
         {"array A int[4]\n  read A[0]\n", LoopFaultKind::IndentUnexpected, 2, 3},
         {"array A int[4]\nfor i in 0..4\n    read A[i]\n  read A[i]\n", LoopFaultKind::IndentUnmatched, 4, 3},
         {"array A int[4]\nfor i in 0..4\nread A[0]\n", LoopFaultKind::LoopWithoutBody, 2, 1},
         {"array A int[4]\nfor i in 0..4\n", LoopFaultKind::LoopWithoutBody, 2, 1},
-        {"array A int[4]\nfor a in 0..1\n for b in 0..1\n  for c in 0..1\n   for d in 0..1\n    for e in 0..1\n"
-         "     for f in 0..1\n      for g in 0..1\n       for h in 0..1\n        for k in 0..1\n         read A[0]\n",
+        {"array A int[4]\nfor a in 0..1\n for b in 0..1\n  for c in 0..1\n   for d in 0..1\n    for e in "
+         "0..1\n"
+         "     for f in 0..1\n      for g in 0..1\n       for h in 0..1\n        for k in 0..1\n         "
+         "read A[0]\n",
          LoopFaultKind::TooDeep, 10, 9},
         {"array A int[4]\nread A[" + std::string(40, '(') + "0" + std::string(40, ')') + "]\n",
          LoopFaultKind::ExpressionTooDeep, 2, 41},
@@ -117,14 +125,16 @@ TEST(LoopLanguage, ReadsAndRefusesEachInputAtItsPlace) {
         {"array A int[4]\nread A[1 / 0]\n", LoopFaultKind::DivisionByZero, 2, 10},
         // Refused as the loops are checked, at the first turn at fault.
         {A + "for i in 0..4\n  for j in 0..9\n    read A[i][j]\n", LoopFaultKind::IndexOutside, 4, 15},
-        {A + "for i in 0..4\n  for j in 0..8\n    read A[3 - i * 2][j]\n", LoopFaultKind::IndexOutside, 4, 12},
+        {A + "for i in 0..4\n  for j in 0..8\n    read A[3 - i * 2][j]\n", LoopFaultKind::IndexOutside, 4,
+         12},
         {A + "for i in 0..4\n  read A[0][7 / (2 - i)]\n", LoopFaultKind::DivisionByZero, 3, 15},
-        {A + "for i in 0..4\n  for j in 0..4\n    read A[0][j * (9223372036854775807 - i) * 0]\n", LoopFaultKind::Overflow,
-         4, 17},
+        {A + "for i in 0..4\n  for j in 0..4\n    read A[0][j * (9223372036854775807 - i) * 0]\n",
+         LoopFaultKind::Overflow, 4, 17},
         {A + "for i in 0..4\n  for j in 0..i step i\n    read A[0][j]\n", LoopFaultKind::StepZero, 3, 22},
         {A + "for i in 3..0\n  read A[0][i]\n", LoopFaultKind::EmptyRange, 2, 10},
         {A + "for i in 0..100000\n  for j in 0..1001\n    read A[0][0]\n", LoopFaultKind::TraceTooLong, 3, 3},
-        {A + "for i in 0..1000000000\n  for j in 0..i - i\n    read A[0][0]\n", LoopFaultKind::TooManyTurns, 2, 1},
+        {A + "for i in 0..1000000000\n  for j in 0..i - i\n    read A[0][0]\n", LoopFaultKind::TooManyTurns,
+         2, 1},
     };
     for (const LanguageCase& c : cases) {
         SCOPED_TRACE(c.text);

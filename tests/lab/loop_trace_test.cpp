@@ -80,17 +80,22 @@ TEST(LoopTemplates, EachTemplateGivesTheHandCountedTrace) {
         const std::vector<TraceAccess> trace = generate(program, 1000);
         EXPECT_EQ(program.accesses, c.accesses);
         EXPECT_EQ(trace.size(), c.accesses);
-        EXPECT_EQ(firstLines(trace, static_cast<std::size_t>(std::count(c.first.begin(), c.first.end(), '\n'))),
-                  c.first);
+        EXPECT_EQ(
+            firstLines(trace, static_cast<std::size_t>(std::count(c.first.begin(), c.first.end(), '\n'))),
+            c.first);
     }
 }
 
 TEST(LoopTemplates, RefusesWhatItCannotRead) {
     const std::vector<std::pair<std::string, TemplateFaultKind>> cases = {
-        {"diagonal", TemplateFaultKind::UnknownTemplate}, {"rows,", TemplateFaultKind::MissingValue},
-        {"rows,n=4", TemplateFaultKind::UnknownKey},      {"rows,rows=2,rows=3", TemplateFaultKind::RepeatedKey},
-        {"rows,rows=0", TemplateFaultKind::BadValue},     {"stride,k=8Q", TemplateFaultKind::BadValue},
-        {"rows,rows=65537", TemplateFaultKind::BadValue}, {"conflict,apart=-1", TemplateFaultKind::BadValue},
+        {"diagonal", TemplateFaultKind::UnknownTemplate},
+        {"rows,", TemplateFaultKind::MissingValue},
+        {"rows,n=4", TemplateFaultKind::UnknownKey},
+        {"rows,rows=2,rows=3", TemplateFaultKind::RepeatedKey},
+        {"rows,rows=0", TemplateFaultKind::BadValue},
+        {"stride,k=8Q", TemplateFaultKind::BadValue},
+        {"rows,rows=65537", TemplateFaultKind::BadValue},
+        {"conflict,apart=-1", TemplateFaultKind::BadValue},
     };
     for (const auto& [text, fault] : cases) {
         EXPECT_EQ(readTemplateChoice(text).fault, fault) << text;
@@ -102,7 +107,8 @@ TEST(LoopTemplates, RefusesWhatItCannotRead) {
 
 TEST(LoopTemplates, TheBuiltInExamplesAreTheRowsAndColumnsTemplates) {
     EXPECT_TRUE(sameAccesses(generate(checkedTemplate("rows"), 4096), exampleTrace(ExampleTrace::Rows)));
-    EXPECT_TRUE(sameAccesses(generate(checkedTemplate("columns"), 4096), exampleTrace(ExampleTrace::Columns)));
+    EXPECT_TRUE(
+        sameAccesses(generate(checkedTemplate("columns"), 4096), exampleTrace(ExampleTrace::Columns)));
 }
 
 // Descriptions whose loops run straight, backwards, in column-major order and beside loops that do not.
@@ -110,7 +116,8 @@ const char* const walks[] = {
     "array A short[6][7][5] column-major at 3\nfor i in 5..-1 step -2\n  for j in 1..7 step 3\n"
     "    for k in 0..5\n      read A[i][j][4 - k]\n      write A[5 - i][k + 1][i * 0 + 4 - k]\n",
     "array x char[50]\narray y long[50] after x align 4096\nfor i in 0..7\n  modify y[i * 7 - i]\n"
-    "  for j in -3..4\n    read x[j * 2 + 6 + i]\n    read y[3 - j]\n  for j in 0..3\n    read y[(i + j + 3) % 7]\n"
+    "  for j in -3..4\n    read x[j * 2 + 6 + i]\n    read y[3 - j]\n  for j in 0..3\n    read y[(i + j + 3) "
+    "% 7]\n"
     "  read x[49 - i]\n",
 };
 
