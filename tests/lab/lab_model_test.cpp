@@ -200,11 +200,11 @@ TEST(LabModel, RequestsGoBelowInTheirOrder) {
 void expectOptimal(const std::vector<LabStep>& stream, const LevelConfig& level) {
     const std::uint64_t sets = levelSets(level);
     const std::uint64_t ways = levelWays(level);
-    std::vector<std::vector<std::uint64_t>> held(sets);
+    std::vector<std::vector<std::uint64_t>> held(static_cast<std::size_t>(sets));
     for (std::size_t i = 0; i < stream.size(); ++i) {
         SCOPED_TRACE(i);
         const std::uint64_t line = stream[i].lineAddress;
-        std::vector<std::uint64_t>& set = held[stream[i].set];
+        std::vector<std::uint64_t>& set = held[static_cast<std::size_t>(stream[i].set)];
         const bool hit = std::find(set.begin(), set.end(), line) != set.end();
         ASSERT_EQ(stream[i].hit, hit);
         if (hit || (stream[i].write && !level.allocate)) {
