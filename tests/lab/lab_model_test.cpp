@@ -55,32 +55,6 @@ TEST(LabModel, EachPolicyEvictsItsVictim) {
     }
 }
 
-TEST(LabModel, WideSetsMissAsPlainLru) {
-    // A fully associative LRU level of 64 lines finds its lines through its table and its victims through its
-    // tournament; a list, most recent first, says which requests miss.
-    HierarchyConfig config;
-    config.levels = {levelOf(64 * 16, 16, 1)};
-    config.levels[0].fullyAssociative = true;
-    std::vector<std::uint64_t> lines;
-    std::vector<std::uint64_t> recent;
-    std::uint64_t misses = 0;
-    std::uint64_t state = 7;
-    for (int i = 0; i < 20000; ++i) {
-        const std::uint64_t line = nextSplitMix64(state) % 96;
-        lines.push_back(line);
-        const auto found = std::find(recent.begin(), recent.end(), line);
-        if (found != recent.end()) {
-            recent.erase(found);
-        } else if (++misses, recent.size() == 64) {
-            recent.pop_back();
-        }
-        recent.insert(recent.begin(), line);
-    }
-    const LevelSummary level = runModel(config, linesRead(lines, 16)).summary.levels[0];
-    EXPECT_EQ(level.misses, misses);
-    EXPECT_EQ(level.conflict, 0u); // its shadow is the same cache
-}
-
 TEST(LabModel, EachWriteRuleSendsItsTraffic) {
     // Two lines of 16 bytes, direct mapped: 0x0 and 0x20 share set 0.
     const std::vector<TraceAccess> trace{writeOf(0x0, 4), readOf(0x4, 4), writeOf(0x20, 4), readOf(0x0, 4),
@@ -104,16 +78,11 @@ TEST(LabModel, EachWriteRuleSendsItsTraffic) {
         config.levels[0].allocate = c.allocate;
         const LabSummary summary = runModel(config, trace).summary;
         const LevelSummary& l1 = summary.levels[0];
-        EXPECT_EQ(l1.hits, 2u);
-        EXPECT_EQ(l1.misses, 3u);
-        EXPECT_EQ(l1.writebacks, c.writebacks);
-        EXPECT_EQ(l1.bytesIn, c.bytesIn);
-        EXPECT_EQ(l1.bytesOut, c.bytesOut);
-        EXPECT_EQ(l1.dirtyAtEnd, c.dirty);
-        EXPECT_EQ(summary.memory.reads, c.memoryReads);
-        EXPECT_EQ(summary.memory.writes, c.memoryWrites);
-        EXPECT_EQ(summary.memory.bytesRead, l1.bytesIn);
-        EXPECT_EQ(summary.memory.bytesWritten, l1.bytesOut);
+        const MemorySummary& memory = summary.memory;
+        const std::vector<std::uint64_t> got{l1.hits, l1.misses, l1.writebacks, l1.bytesIn, l1.bytesOut, l1.dirtyAtEnd,
+                                             memory.reads, memory.writes, memory.bytesRead, memory.bytesWritten};
+        EXPECT_EQ(got, (std::vector<std::uint64_t>{2, 3, c.writebacks, c.bytesIn, c.bytesOut, c.dirty, c.memoryReads,
+                                                   c.memoryWrites, c.bytesIn, c.bytesOut}));
         EXPECT_DOUBLE_EQ(summary.amat, 4 + 0.6 * 100);
     }
 }
@@ -143,22 +112,15 @@ struct ExpectedStep {
     bool hit;
     std::uint64_t victim; // 0: none
     bool writeback;
+    bool operator==(const ExpectedStep&) const = default;
 };
 
 void expectSteps(const ModelRun& run, const std::vector<ExpectedStep>& expected) {
-    ASSERT_EQ(run.steps.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(i);
-        const LabStep& got = run.steps[i];
-        const ExpectedStep& want = expected[i];
-        EXPECT_EQ(got.step, want.step);
-        EXPECT_EQ(got.level, want.level);
-        EXPECT_EQ(got.write, want.write);
-        EXPECT_EQ(got.lineAddress, want.line);
-        EXPECT_EQ(got.hit, want.hit);
-        EXPECT_EQ(got.evicted ? got.victimAddress : 0, want.victim);
-        EXPECT_EQ(got.victimDirty, want.writeback);
+    std::vector<ExpectedStep> got;
+    for (const LabStep& s : run.steps) {
+        got.push_back({s.step, s.level, s.write, s.lineAddress, s.hit, s.evicted ? s.victimAddress : 0, s.victimDirty});
     }
+    EXPECT_TRUE(got == expected);
 }
 
 HierarchyConfig twoLevels(WriteRule l1Write) {
@@ -265,16 +227,14 @@ TEST(LabModel, CheckFindsEveryFaultOfEveryLevel) {
         LevelConfig level;
         std::vector<LevelFaultKind> faults;
     };
-    LevelConfig plru3 = levelOf(12 * 1024, 64, 3, LabPolicy::Plru);
-    LevelConfig everything = levelOf(0, 48, 0);
     using F = LevelFaultKind;
     const Case cases[] = {
         {levelOf(12 * 1024, 64, 3), {}},                  // 64 sets of three ways
         {levelOf(12 * 1024, 64, 4), {F::SetsNotPowerOfTwo}}, // 48 sets
         {levelOf(1000, 64, 1), {F::CapacityNotPowerOfTwoMultiple}},
         {levelOf(256, 64, 8), {F::MoreWaysThanLines}},
-        {plru3, {F::PlruWaysNotPowerOfTwo}},
-        {everything, {F::LineNotPowerOfTwo, F::WaysZero}},
+        {levelOf(12 * 1024, 64, 3, LabPolicy::Plru), {F::PlruWaysNotPowerOfTwo}},
+        {levelOf(0, 48, 0), {F::LineNotPowerOfTwo, F::WaysZero}},
     };
     for (const Case& c : cases) {
         HierarchyConfig config;
@@ -285,13 +245,6 @@ TEST(LabModel, CheckFindsEveryFaultOfEveryLevel) {
         }
         EXPECT_EQ(kinds, c.faults);
     }
-    HierarchyConfig stacked;
-    stacked.levels = {levelOf(1024, 64, 1), levelOf(4096, 32, 1), levelOf(4096, 64, 1), levelOf(4096, 64, 1)};
-    const std::vector<LevelFault> faults = checkHierarchy(stacked);
-    ASSERT_EQ(faults.size(), 2u);
-    EXPECT_EQ(faults[0].level, 1);
-    EXPECT_EQ(faults[0].kind, F::LineSmallerThanAbove);
-    EXPECT_EQ(faults[1].kind, F::TooManyLevels);
     EXPECT_EQ(checkHierarchy(HierarchyConfig{}).front().kind, F::NoLevels);
 }
 

@@ -78,16 +78,15 @@ std::int64_t engineVictim(int t) {
         if (before.blockState[i] == BlockState::Empty || before.blockTag[i] == after.blockTag[i]) {
             continue;
         }
-        const std::uint64_t tag = before.blockTag[i];
-        switch (cacheConfig.mappingMethod) {
-        case MappingMethod::Direct:
-            return static_cast<std::int64_t>(tag << simulationState.blockBits | static_cast<std::uint64_t>(b));
-        case MappingMethod::SetAssociative:
-            return static_cast<std::int64_t>(tag << simulationState.setBits |
-                                             static_cast<std::uint64_t>(b / simulationState.blocksPerSet));
-        case MappingMethod::Associative:
-            return static_cast<std::int64_t>(tag);
-        }
+        const MappingMethod method = cacheConfig.mappingMethod;
+        const auto set = static_cast<std::uint64_t>(method == MappingMethod::Direct ? b
+                                                    : method == MappingMethod::SetAssociative
+                                                        ? b / simulationState.blocksPerSet
+                                                        : 0);
+        const std::uint32_t setBits = method == MappingMethod::Direct           ? simulationState.blockBits
+                                      : method == MappingMethod::SetAssociative ? simulationState.setBits
+                                                                                : 0;
+        return static_cast<std::int64_t>(std::uint64_t{before.blockTag[i]} << setBits | set);
     }
     return -1;
 }
