@@ -123,8 +123,10 @@ bool Checker::fail(LoopFaultKind kind, const LoopStatement& statement, std::uint
     fault.column = capped ? statement.column : program_.nodes[node].column;
     fault.limit = capped ? static_cast<std::int64_t>(max_) : 0;
     for (int d = 0; d < (capped ? 0 : depth); ++d) {
-        fault.variables +=
-            (d == 0 ? "" : ", ") + around_[d]->variable + " = " + std::to_string(variables_[d]);
+        fault.variables += d == 0 ? "" : ", ";
+        fault.variables += around_[d]->variable;
+        fault.variables += " = ";
+        fault.variables += std::to_string(variables_[d]);
     }
     return false;
 }

@@ -48,7 +48,8 @@ LoopSource loopSourceFromTemplate(std::string_view choiceText, LabLanguage langu
     source.name = std::string(choice.chosen != nullptr ? choice.chosen->name : choiceText);
     if (choice.fault != TemplateFaultKind::None) {
         source.fault = LoopSourceFault::Choice;
-        source.error = "--template: " + templateFaultMessage(language, choice);
+        source.error = "--template: ";
+        source.error += templateFaultMessage(language, choice);
         return source;
     }
     return checked(std::move(source), parseTemplate(choice), language);

@@ -149,7 +149,8 @@ std::string number(std::int64_t value) {
 std::string templateNames() {
     std::string names;
     for (const LoopTemplate& loops : templates) {
-        names += (names.empty() ? "" : ", ") + std::string(loops.name);
+        names += names.empty() ? "" : ", ";
+        names += loops.name;
     }
     return names;
 }
@@ -157,7 +158,8 @@ std::string templateNames() {
 std::string parameterKeys(const LoopTemplate& loops) {
     std::string keys;
     for (const TemplateParameter& parameter : loops.parameters) {
-        keys += (keys.empty() ? "" : ", ") + std::string(parameter.key);
+        keys += keys.empty() ? "" : ", ";
+        keys += parameter.key;
     }
     return keys;
 }
@@ -229,7 +231,11 @@ ParsedLoops parseTemplate(const TemplateChoice& choice) {
 std::string templateList(LabLanguage language) {
     std::string list(loopText(language, LoopText::TemplateListHead));
     for (const LoopTemplate& loops : templates) {
-        list += "\n" + std::string(loops.name) + ": " + std::string(loopText(language, loops.summary)) + "\n";
+        list += "\n";
+        list += loops.name;
+        list += ": ";
+        list += loopText(language, loops.summary);
+        list += "\n";
         for (const TemplateParameter& parameter : loops.parameters) {
             list += loopText(language, LoopText::TemplateListParameter,
                              {parameter.key, loopText(language, parameter.meaning),
@@ -239,7 +245,9 @@ std::string templateList(LabLanguage language) {
         std::string_view description = text;
         while (!description.empty()) {
             const std::size_t end = description.find('\n');
-            list += "    " + std::string(description.substr(0, end)) + "\n";
+            list += "    ";
+            list += description.substr(0, end);
+            list += "\n";
             description.remove_prefix(end == std::string_view::npos ? description.size() : end + 1);
         }
     }
