@@ -95,32 +95,48 @@ bool LoopTrace::startStraight(std::uint32_t index, const LoopRange& range) {
     return true;
 }
 
+namespace {
+
+// Each field stored alone: a copy of the whole record goes through overlapping moves that stall.
+void put(TraceAccess& out, std::uint64_t address, const TraceAccess& like) {
+    out.address = address;
+    out.size = like.size;
+    out.op = like.op;
+}
+
+} // namespace
+
 std::size_t LoopTrace::runStraight(TraceAccess* out, std::size_t capacity) {
     const std::size_t body = straight_.size();
     if (body == 1) {
         const std::size_t count =
             straightTurns_ < capacity ? static_cast<std::size_t>(straightTurns_) : capacity;
-        TraceAccess next = straight_[0];
+        const TraceAccess like = straight_[0];
         const std::uint64_t stride = strides_[0];
+        std::uint64_t address = like.address;
         for (std::size_t i = 0; i < count; ++i) {
-            out[i] = next;
-            next.address += stride;
+            put(out[i], address, like);
+            address += stride;
         }
-        straight_[0] = next;
+        straight_[0].address = address;
         straightTurns_ -= count;
         return count;
     }
     std::size_t count = 0;
+    std::size_t at = straightAt_;
+    std::uint64_t turns = straightTurns_;
     while (count < capacity) {
-        TraceAccess& next = straight_[straightAt_];
-        out[count++] = next;
-        next.address += strides_[straightAt_];
-        if (++straightAt_ == body) {
-            straightAt_ = 0;
-            if (--straightTurns_ == 0) {
+        TraceAccess& next = straight_[at];
+        put(out[count++], next.address, next);
+        next.address += strides_[at];
+        if (++at == body) {
+            at = 0;
+            if (--turns == 0) {
                 break;
             }
         }
     }
+    straightAt_ = at;
+    straightTurns_ = turns;
     return count;
 }
