@@ -1,6 +1,6 @@
 #include "lab/lru_shadow.h"
 
-LruShadow::LruShadow(std::uint32_t capacity) : table_(capacity), capacity_(capacity) {
+LruShadow::LruShadow(std::uint32_t capacity) : table_(std::size_t{capacity} * 2), capacity_(capacity) {
     nodes_.reserve(capacity);
 }
 
