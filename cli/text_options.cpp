@@ -3,6 +3,7 @@
 #include "config/choice_names.h"
 #include "config/field_text.h"
 #include "config/list_text.h"
+#include "exercise/exercise_sheet.h"
 
 #include <algorithm>
 #include <charconv>
@@ -232,7 +233,8 @@ constexpr TextOption textOptions[] = {
     {"--answers", noValue, exerciseGroup, setFlag<&TextCommand::exerciseAnswers>,
      "the same sheet filled in by the simulator, with the kind of every miss"},
     {"--count", "N", exerciseGroup, setExerciseCount,
-     "N sheets, numbered SEED, SEED + 1, ... (at most 1000)"},
+     "N sheets, numbered SEED, SEED + 1, ... (at most 1000, the last at most\n"
+     "18446744073709551615)"},
     {"--markdown", noValue, exerciseGroup, setFlag<&TextCommand::exerciseMarkdown>,
      "the sheets as Markdown, for a course page"},
 };
@@ -292,9 +294,14 @@ bool checkExerciseChoice(CommandBuilder& builder) {
                                                                    " belongs to an exercise sheet and needs "
                                                                    "--exercise");
     }
-    return builder.firstRunOption.empty() ||
-           builder.fail("--exercise draws its own configuration and runs nothing else: " +
-                        std::string(builder.firstRunOption) + " cannot go with it");
+    if (!builder.firstRunOption.empty()) {
+        return builder.fail("--exercise draws its own configuration and runs nothing else: " +
+                            std::string(builder.firstRunOption) + " cannot go with it");
+    }
+    return sheetNumbersFit(*command.exerciseSeed, command.exerciseCount) ||
+           builder.fail("--exercise " + std::to_string(*command.exerciseSeed) + " --count " +
+                        std::to_string(command.exerciseCount) + " would number sheets past " +
+                        std::to_string(lastExerciseNumber));
 }
 
 // The outputs that replace the report exclude each other, and a comparison is one of sequence runs.

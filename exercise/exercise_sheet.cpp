@@ -198,7 +198,14 @@ void writeExerciseSheet(std::FILE* out, const Exercise& exercise, const Exercise
     SheetWriter(out, exercise, key, options).write();
 }
 
+bool sheetNumbersFit(std::uint64_t firstSeed, std::uint32_t count) {
+    return count == 0 || count - 1 <= lastExerciseNumber - firstSeed;
+}
+
 bool writeExerciseSheets(std::FILE* out, std::uint64_t firstSeed, std::uint32_t count, SheetOptions options) {
+    if (!sheetNumbersFit(firstSeed, count)) {
+        return false;
+    }
     for (std::uint32_t i = 0; i < count; ++i) {
         const Exercise exercise = drawExercise(firstSeed + i);
         const ExerciseKey key = solveExercise(exercise);

@@ -18,7 +18,13 @@ struct SheetOptions {
 void writeExerciseSheet(std::FILE* out, const Exercise& exercise, const ExerciseKey& key,
                         SheetOptions options);
 
-// Draws, solves and writes exercises firstSeed, firstSeed + 1, ... (count of them, the number wrapping past
-// 2^64 - 1), apart by an empty line, or a rule in Markdown. Returns whether every configuration validated,
-// which a drawn one always does; the first that does not ends the sheets.
+// The highest exercise number; sheets are never numbered past it.
+inline constexpr std::uint64_t lastExerciseNumber = UINT64_MAX;
+
+// Whether count sheets from firstSeed stay within lastExerciseNumber (count 0 always does).
+bool sheetNumbersFit(std::uint64_t firstSeed, std::uint32_t count);
+
+// Draws, solves and writes exercises firstSeed, firstSeed + 1, ... (count of them), apart by an empty line,
+// or a rule in Markdown. Returns whether every configuration validated, which a drawn one always does; the
+// first that does not ends the sheets. Numbers that do not fit write nothing and return false.
 bool writeExerciseSheets(std::FILE* out, std::uint64_t firstSeed, std::uint32_t count, SheetOptions options);

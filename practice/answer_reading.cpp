@@ -39,7 +39,7 @@ std::optional<std::uint32_t> readAnswerNumber(std::string_view text) {
 
 std::optional<int> readReplacedAnswer(std::string_view text) {
     const std::string_view answer = trimBlanks(text);
-    if (answer.empty() || answer == "-") {
+    if (answer == "-") {
         return -1;
     }
     const std::optional<std::uint32_t> block = readAnswerNumber(answer);
@@ -47,6 +47,10 @@ std::optional<int> readReplacedAnswer(std::string_view text) {
         return std::nullopt;
     }
     return static_cast<int>(*block);
+}
+
+bool isBlankAnswer(std::string_view text) {
+    return trimBlanks(text).empty();
 }
 
 std::optional<std::uint64_t> readExerciseNumber(std::string_view text) {

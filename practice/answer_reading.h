@@ -11,8 +11,12 @@
 // to 4294967295. Nothing for any other text.
 std::optional<std::uint32_t> readAnswerNumber(std::string_view text);
 
-// The replaced block: a block number, or -1 for none ("-" as the sheets write it, or nothing at all).
+// The replaced block: a block number, or -1 for none, "-" as the sheets write it. An empty answer is no
+// answer, not "-".
 std::optional<int> readReplacedAnswer(std::string_view text);
+
+// Nothing but blanks: a question the student has not answered yet.
+bool isBlankAnswer(std::string_view text);
 
 // An exercise's number, as --exercise takes it: decimal, 0 to 18446744073709551615.
 std::optional<std::uint64_t> readExerciseNumber(std::string_view text);

@@ -99,8 +99,19 @@ bool isAsked(const PracticeSession& session, Question question) {
     return question != Question::Index || session.exercise.mapping != MappingMethod::Associative;
 }
 
-bool checkStep(PracticeSession& session, const std::array<std::string, questionCount>& answers) {
-    if (!session.active || session.checked) {
+std::vector<Question> unansweredQuestions(const PracticeSession& session, const StepAnswers& answers) {
+    std::vector<Question> blank;
+    for (std::size_t q = 0; q < answers.size(); ++q) {
+        const Question question = static_cast<Question>(q);
+        if (isAsked(session, question) && isBlankAnswer(answers[q])) {
+            blank.push_back(question);
+        }
+    }
+    return blank;
+}
+
+bool checkStep(PracticeSession& session, const StepAnswers& answers) {
+    if (!session.active || session.checked || !unansweredQuestions(session, answers).empty()) {
         return false;
     }
     const ExerciseAccess& access = session.key.accesses[slot(session.step)];

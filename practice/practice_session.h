@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // A practice: the student predicts, access by access, what the core does with a given sequence of ten
 // addresses, and the core's own run says what was right. Every answer, and the sentence of why, comes from
@@ -53,9 +54,15 @@ bool startFieldsPractice(PracticeSession& session, const DialogFields& fields, s
 
 bool isAsked(const PracticeSession& session, Question question);
 
+using StepAnswers = std::array<std::string, questionCount>;
+
+// The questions asked of the access that the answers leave blank, in the order they are asked.
+std::vector<Question> unansweredQuestions(const PracticeSession& session, const StepAnswers& answers);
+
 // Checks the student's answers to the access asked, one text per question ("hit" or "miss" for the outcome;
-// "-" or nothing for no replaced block); false, and nothing done, unless the access waits for them.
-bool checkStep(PracticeSession& session, const std::array<std::string, questionCount>& answers);
+// "-" for no replaced block); false, and nothing done or scored, unless the access waits for them and every
+// question asked has an answer.
+bool checkStep(PracticeSession& session, const StepAnswers& answers);
 
 // Asks the next access once the last one is checked; false after the last access.
 bool nextStep(PracticeSession& session);

@@ -12,6 +12,13 @@ std::string invalidConfiguration(const std::string& firstError) {
     return text;
 }
 
+std::string unanswered(const std::string& labels) {
+    std::string text = "Raspundeti intai la: ";
+    text += labels;
+    text += '.';
+    return text;
+}
+
 std::string fieldsLeftOut(const std::string& names) {
     std::string text = "Campurile ";
     text += names;

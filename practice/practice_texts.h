@@ -31,6 +31,8 @@ inline constexpr const char* verdictColumn = "Verdict";
 inline constexpr const char* correct = "corect";
 inline constexpr const char* wrong = "gresit";
 inline constexpr const char* why = "De ce: ";
+inline constexpr const char* kindNotAsked = "nu se intreaba";
+inline constexpr const char* kindShown = "informativ";
 inline constexpr const char* results = "Rezultate";
 
 inline constexpr const char* sheetsTitle = "Fise de exercitii";
@@ -46,12 +48,18 @@ inline constexpr const char* noDialog =
 inline constexpr const char* badExerciseNumber =
     "Numarul exercitiului este un numar intreg de la 0 la 18446744073709551615.";
 inline constexpr const char* badSheetCount = "Numarul de fise este un numar intreg de la 1 la 100.";
+inline constexpr const char* sheetsPastLast =
+    "Fisele ar trece de ultimul numar de exercitiu, 18446744073709551615: alegeti un prim exercitiu mai mic "
+    "sau mai putine fise.";
 inline constexpr const char* nothingToLink =
     "Nimic de pus in legatura: deschideti Configuration > Input sau incepeti un exercitiu.";
 inline constexpr const char* linkCopied = "Legatura a fost copiata.";
 
 // "Configuratia din dialog nu este valida: <the first message of its error list>"
 std::string invalidConfiguration(const std::string& firstError);
+
+// "Raspundeti intai la: Tag, Bloc inlocuit.", the questions of the access left blank by their labels.
+std::string unanswered(const std::string& labels);
 
 // "Campurile ram, cache nu tin numere si lipsesc din legatura."
 std::string fieldsLeftOut(const std::string& names);

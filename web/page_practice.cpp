@@ -12,6 +12,7 @@
 #include "web/page_screen.h"
 
 #include <array>
+#include <vector>
 
 PracticeSession pageSession;
 
@@ -19,6 +20,7 @@ namespace {
 
 std::array<std::string, pageTextCount> texts;
 std::string practiceLine;
+std::vector<Question> unanswered; // by the last check refused for them
 
 constexpr const char* questionNames[questionCount] = {"tag", "index", "word", "outcome", "replaced"};
 constexpr const char* slotNames[pageTextCount] = {"tag",      "index",    "word",       "outcome",
@@ -64,6 +66,15 @@ void appendQuestions(std::string& out) {
         out += ',';
         appendJsonBool(out, "asked", asked);
         out += '}';
+    }
+    out += ']';
+}
+
+void appendUnanswered(std::string& out) {
+    out += ",\"unanswered\":[";
+    JsonItems items{out};
+    for (const Question question : unanswered) {
+        appendJsonString(items.next(), questionNames[static_cast<std::size_t>(question)]);
     }
     out += ']';
 }
@@ -117,6 +128,7 @@ void appendSession(std::string& out) {
     appendJsonField(out, "steps", addressFieldCount);
     appendText(out, "heading", practice_text::questionHeading(session));
     appendQuestions(out);
+    appendUnanswered(out);
     out += ',';
     appendJsonBool(out, "checked", session.checked);
     out += ',';
@@ -151,6 +163,8 @@ void appendTexts(std::string& out) {
         {"correct", t::correct},
         {"wrong", t::wrong},
         {"why", t::why},
+        {"kindNotAsked", t::kindNotAsked},
+        {"kindShown", t::kindShown},
         {"kind", kindHeader},
         {"results", t::results},
         {"sheetsTitle", t::sheetsTitle},
@@ -186,11 +200,13 @@ std::string* pageText(std::int32_t slot) {
 
 void sayOnPractice(std::string line) {
     practiceLine = std::move(line);
+    unanswered.clear();
 }
 
 bool startPracticeFromNumber() {
     const std::optional<std::uint64_t> number = readExerciseNumber(text(PageText::ExerciseNumber));
     if (!number) {
+        pageSession = PracticeSession{}; // the window shows the error, not an exercise it did not start
         sayOnPractice(practice_text::badExerciseNumber);
         return false;
     }
@@ -213,12 +229,35 @@ bool startPracticeFromDialog() {
     return true;
 }
 
+namespace {
+
+// The labels of the questions left blank, "Tag, Bloc inlocuit".
+std::string unansweredLabels(const std::vector<Question>& questions) {
+    std::string labels;
+    for (const Question question : questions) {
+        labels += labels.empty() ? "" : ", ";
+        labels += questionLabel(question);
+    }
+    return labels;
+}
+
+} // namespace
+
 bool checkPracticeStep() {
-    std::array<std::string, questionCount> answers;
+    StepAnswers answers;
     for (std::size_t q = 0; q < answers.size(); ++q) {
         answers[q] = texts[q];
     }
     sayOnPractice({});
+    if (!pageSession.active || pageSession.checked) {
+        return false;
+    }
+    std::vector<Question> blank = unansweredQuestions(pageSession, answers);
+    if (!blank.empty()) {
+        sayOnPractice(practice_text::unanswered(unansweredLabels(blank)));
+        unanswered = std::move(blank);
+        return false;
+    }
     return checkStep(pageSession, answers);
 }
 
@@ -273,10 +312,14 @@ std::string practiceSceneLines() {
 std::string sheetRequestJson() {
     const std::optional<std::uint64_t> first = readExerciseNumber(text(PageText::ExerciseNumber));
     const std::optional<std::uint32_t> count = readSheetCount(text(PageText::SheetCount));
+    const char* refusal = !first                             ? practice_text::badExerciseNumber
+                          : !count                           ? practice_text::badSheetCount
+                          : !sheetNumbersFit(*first, *count) ? practice_text::sheetsPastLast
+                                                             : nullptr;
     std::string json = "{";
-    appendJsonBool(json, "ok", first && count);
-    if (!first || !count) {
-        appendText(json, "line", !first ? practice_text::badExerciseNumber : practice_text::badSheetCount);
+    appendJsonBool(json, "ok", refusal == nullptr);
+    if (refusal != nullptr) {
+        appendText(json, "line", refusal);
         return json + "}";
     }
     appendText(json, "first", std::to_string(*first));

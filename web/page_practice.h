@@ -24,7 +24,8 @@ std::string* pageText(std::int32_t slot);
 extern PracticeSession pageSession;
 
 // The window's actions. Each says whether it was done; one that was not leaves its reason in the line of
-// writePracticeState.
+// writePracticeState. A check with a question blank scores nothing and names the blanks; a number that
+// cannot be read ends the practice shown.
 bool startPracticeFromNumber();
 bool startPracticeFromDialog();
 bool checkPracticeStep();
@@ -39,12 +40,13 @@ std::string practiceDescriptionJson();
 // The session as the window shows it:
 // {"active":true,"exercise":"7","summary":"Exercitiul 7: ...","step":0,"steps":10,"heading":"Accesul 1 din
 // 10: ...",
-//  "questions":[{"name":"tag","label":"Tag","asked":true},...],"checked":false,"finished":false,
+//  "questions":[{"name":"tag","label":"Tag","asked":true},...],"unanswered":["replaced"],"checked":false,
+//  "finished":false,
 //  "verdicts":[{"name":"tag","label":"Tag","given":"3","right":"3 (3)","correct":true},...],
 //  "kind":"obligatoriu","why":"...","scores":["Tag: 8 din 10 corecte",...],"missRate":"Rata de pierderi =
 //  ...", "line":""}
-// with the exercise's number for an exercise, the verdicts, the kind and why once the access is checked, the
-// scores and the miss rate once the last is.
+// with the exercise's number for an exercise, the questions a refused check found blank, the verdicts, the
+// kind and why once the access is checked, the scores and the miss rate once the last is.
 std::string practiceStateJson();
 
 // The main view after the access just checked, as JSON Lines; nothing before it is checked.

@@ -308,7 +308,8 @@ TEST(TextFrontEnd, UsageErrorsWriteOneLineOnStandardErrorOnly) {
     for (const char* arguments :
          {"--mapping directe", "--bogus", "--runs 0", "--ram", elevenAddresses, "--steps --compare", "--csv",
           "--compare --mode individual", "--compare --mode 'secventa data' --then --mode individual",
-          "--answers", "--exercise 7 --ram 1", "--exercise x", "--exercise 7 --count 0", "--count 2"}) {
+          "--answers", "--exercise 7 --ram 1", "--exercise x", "--exercise 7 --count 0", "--count 2",
+          "--exercise 18446744073709551615 --count 2"}) {
         const Outcome outcome = runTextFrontEnd(arguments);
         EXPECT_EQ(outcome.exitCode, 64) << arguments;
         EXPECT_EQ(outcome.out, "") << arguments;

@@ -129,6 +129,8 @@ TEST(TextOptions, UsageErrorsNameWhatIsAccepted) {
         {{"--exercise", "-1"}, "--exercise accepts a whole number from 0 to 18446744073709551615"},
         {{"--exercise", "1", "--count", "0"}, "--count accepts a whole number from 1 to 1000"},
         {{"--exercise", "1", "--count", "1001"}, "from 1 to 1000"},
+        {{"--exercise", "18446744073709551615", "--count", "2"},
+         "--exercise 18446744073709551615 --count 2 would number sheets past 18446744073709551615"},
     };
     for (const auto& [arguments, message] : cases) {
         const ParsedCommand parsed = parse(arguments);
@@ -151,9 +153,9 @@ TEST(TextOptions, TheOutputsThatReplaceTheReportAreFlagsOfTheCommand) {
 
 TEST(TextOptions, AnExerciseTakesItsOwnOptionsAndHelpOnly) {
     const ParsedCommand parsed =
-        parse({"--markdown", "--exercise", "18446744073709551615", "--count", "1000", "--answers", "--help"});
+        parse({"--markdown", "--exercise", "18446744073709550616", "--count", "1000", "--answers", "--help"});
     ASSERT_TRUE(parsed.error.empty()) << parsed.error;
-    EXPECT_EQ(parsed.command.exerciseSeed, 18446744073709551615ULL);
+    EXPECT_EQ(parsed.command.exerciseSeed, 18446744073709550616ULL) << "the last sheet is the last number";
     EXPECT_EQ(parsed.command.exerciseCount, 1000u);
     EXPECT_TRUE(parsed.command.exerciseAnswers);
     EXPECT_TRUE(parsed.command.exerciseMarkdown);

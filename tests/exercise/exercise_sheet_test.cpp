@@ -10,6 +10,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -144,16 +145,31 @@ TEST_F(ExerciseSheet, ASheetAndItsKeyHaveTheSameShape) {
     EXPECT_EQ(widened, 23);
 }
 
-TEST_F(ExerciseSheet, SheetsFollowEachOtherFromTheNumberOnAndWrapPastTheLast) {
+TEST_F(ExerciseSheet, SheetsFollowEachOtherFromTheNumberOnAndStopAtTheLast) {
     const std::string three = printedText([](std::FILE* out) {
         EXPECT_TRUE(writeExerciseSheets(out, 7, 3, {false, SheetFormat::Text}));
     });
     EXPECT_EQ(three, sheetText(7, {}) + "\n" + sheetText(8, {}) + "\n" + sheetText(9, {}));
     const std::string markdown = printedText([](std::FILE* out) {
-        EXPECT_TRUE(writeExerciseSheets(out, 18446744073709551615ULL, 2, {true, SheetFormat::Markdown}));
+        EXPECT_TRUE(writeExerciseSheets(out, lastExerciseNumber - 1, 2, {true, SheetFormat::Markdown}));
     });
-    EXPECT_TRUE(markdown.starts_with("## Exercitiul 18446744073709551615 - rezolvare\n"));
-    EXPECT_NE(markdown.find("\n\n---\n\n## Exercitiul 0 - rezolvare\n"), std::string::npos);
+    EXPECT_TRUE(markdown.starts_with("## Exercitiul 18446744073709551614 - rezolvare\n"));
+    EXPECT_NE(markdown.find("\n\n---\n\n## Exercitiul 18446744073709551615 - rezolvare\n"),
+              std::string::npos);
+    const std::tuple<std::uint64_t, std::uint32_t, bool> numbers[] = {
+        {0, 1000, true},
+        {lastExerciseNumber, 1, true},
+        {lastExerciseNumber, 2, false},
+        {lastExerciseNumber - 999, 1000, true},
+        {lastExerciseNumber - 998, 1000, false},
+        {1, 0, true},
+    };
+    for (const auto& [first, count, fits] : numbers) {
+        EXPECT_EQ(sheetNumbersFit(first, count), fits) << first << " " << count;
+    }
+    const std::string past = printedText(
+        [](std::FILE* out) { EXPECT_FALSE(writeExerciseSheets(out, lastExerciseNumber, 2, {})); });
+    EXPECT_EQ(past, "") << "numbers past the last write nothing, never a wrapped number";
 }
 
 } // namespace

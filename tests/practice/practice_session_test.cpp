@@ -154,7 +154,7 @@ TEST_F(PracticeSessionTest, TheIndividualRunsUpToAnAccessFindWhatTheSequenceFoun
             EXPECT_EQ(simulationState.missFlag[0] == hitOutcome, access.hit) << seed << " " << t;
             EXPECT_EQ(evictedByIndividualRun(session.key.cacheBlockCount), access.replacedBlock) << seed;
             EXPECT_EQ(missKinds.kind[0], access.kind) << seed << " " << t;
-            checkStep(session, {});
+            checkStep(session, {"0", "0", "0", "hit", "-"});
             nextStep(session);
         }
     }
@@ -202,13 +202,22 @@ TEST_F(PracticeSessionTest, TheDialogsFieldsArePractisedAsAGivenSequenceRunOnce)
 
 TEST_F(PracticeSessionTest, NothingIsCheckedOrAskedOutOfTurn) {
     PracticeSession session;
-    EXPECT_FALSE(checkStep(session, {}));
+    const StepAnswers answered{"1", "2", "3", "hit", "-"};
+    EXPECT_FALSE(checkStep(session, answered));
     startExercisePractice(session, 7);
     EXPECT_FALSE(nextStep(session)) << "the first access is not answered yet";
-    EXPECT_TRUE(checkStep(session, {}));
-    EXPECT_EQ(session.rightAnswers, (std::array<int, questionCount>{0, 0, 0, 0, 1}))
-        << "the first access replaces nothing, which an empty answer says";
-    EXPECT_EQ(session.verdict.questions[0].given, "");
+    const std::pair<StepAnswers, std::vector<Question>> blanks[] = {
+        {{}, {Question::Tag, Question::Index, Question::Word, Question::Outcome, Question::Replaced}},
+        {{"1", " ", "3", "hit", ""}, {Question::Index, Question::Replaced}},
+        {{"1", "2", "3", "", "\t"}, {Question::Outcome, Question::Replaced}},
+    };
+    for (const auto& [answers, unanswered] : blanks) {
+        EXPECT_EQ(unansweredQuestions(session, answers), unanswered);
+        EXPECT_FALSE(checkStep(session, answers)) << "a blank is no answer, not \"-\"";
+    }
+    EXPECT_EQ(session.rightAnswers, (std::array<int, questionCount>{})) << "nothing scored";
+    EXPECT_TRUE(checkStep(session, answered));
+    EXPECT_EQ(session.rightAnswers[4], 1) << "the first access replaces nothing, which \"-\" says";
     EXPECT_TRUE(nextStep(session));
     EXPECT_EQ(session.step, 1);
     EXPECT_TRUE(checkStep(session, {std::string(1000, '9'), "0x", "0x1x", "Hit", "--"}));
@@ -229,7 +238,7 @@ TEST(AnswerReadingTest, NumbersAreDecimalOrHexadecimalAfter0x) {
          {"", " ", "4294967296", "0x100000000", "6004h", "0x", "-1", "+1", "1 2", "1e3", "x1"}) {
         EXPECT_EQ(readAnswerNumber(text), std::nullopt) << text;
     }
-    EXPECT_EQ(readReplacedAnswer(""), -1);
+    EXPECT_EQ(readReplacedAnswer(""), std::nullopt);
     EXPECT_EQ(readReplacedAnswer(" - "), -1);
     EXPECT_EQ(readReplacedAnswer("3"), 3);
     EXPECT_EQ(readReplacedAnswer("0x3"), 3);

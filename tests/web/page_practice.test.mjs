@@ -197,6 +197,7 @@ test('the dialog\'s configuration, answered all wrong, gets every verdict wrong 
          }, readmeSequence);
          await user.menu('Exersare', 'Exersare pas cu pas');
          await page().getByRole('button', {name: 'Din configuratie'}).click();
+         assert.equal(await page().getByLabel('Numarul exercitiului').inputValue(), '', 'no exercise shown');
          assert.equal(
              await page().locator('#practice-summary').textContent(),
              'Configuratia din dialog: RAM 1 Mo, cache 16 ko, blocuri de 4096 o (4 blocuri), asociativa ' +
@@ -254,7 +255,7 @@ test('a whole session with the keyboard alone, every question and verdict named 
         assert.equal(await on.getByRole('radio', {name: access.outcome, exact: true}).isChecked(), true);
         await keys.press('Tab');
         assert.equal(await focused(), 'practice-answer-replaced');
-        await keys.type(access.replaced === '-' ? '' : access.replaced);
+        await keys.type(access.replaced);
         await keys.press('Enter');
         const rows = await verdictRows(on);
         assert.deepEqual(rows.slice(0, -1).map((row) => row.verdict),
@@ -295,11 +296,46 @@ test('a practice leaves the user\'s configuration as it was set', async () => {
     await user.type('address0', '74565');
     await user.press('setareMod');
     await user.menu('Exersare', 'Exersare pas cu pas');
-    await page().getByLabel('Numarul exercitiului').fill('3');
+    await page().getByLabel('Numarul exercitiului').fill('7');
     await page().getByLabel('Numarul exercitiului').press('Enter');
-    await page().getByLabel('Bloc inlocuit', {exact: true}).press('Enter');
+    await typeAnswers(page(), {tag: '0', index: '0', word: '0', outcome: 'hit', replaced: '-'}, 'Bloc');
     assert.equal(await page().locator('#practice-verdicts').isVisible(), true);
     await user.press('startSimulation');
     assert.equal(await user.consoleText(), runTextFrontEnd(args).stdout.toString('utf8'));
     assert.deepEqual(session.problems, []);
 });
+
+test('blank answers are asked for, Enter goes to the next question, a bad number ends the exercise',
+     async () => {
+         await user.menu('Exersare', 'Exersare pas cu pas');
+         await page().getByLabel('Numarul exercitiului').fill('7'); // direct mapping: five questions
+         await page().getByLabel('Numarul exercitiului').press('Enter');
+         const focused =
+             () => page().evaluate(() => document.activeElement.id || document.activeElement.value);
+         for (const [key, from, to] of [['Enter', 'Tag', 'practice-answer-index'],
+                                        ['Enter', 'Cuvint', 'hit'],
+                                        ['Enter', 'Bloc inlocuit', 'practice-answer-tag'],
+                                        ['Verifica', 'Tag', 'practice-answer-tag']]) {
+             await page().getByLabel(from, {exact: true}).focus();
+             await (key === 'Enter' ? page().keyboard.press('Enter')
+                                    : page().getByRole('button', {name: key}).click());
+             assert.equal(await focused(), to, `${key} in ${from}`);
+         }
+         assert.equal(await page().locator('#practice-line').textContent(),
+                      'Raspundeti intai la: Tag, Bloc, Cuvint, Hit/miss, Bloc inlocuit.');
+         await typeAnswers(page(), {tag: '1', index: '0', word: '2', outcome: 'hit', replaced: ' '}, 'Bloc');
+         assert.equal(await page().locator('#practice-line').textContent(),
+                      'Raspundeti intai la: Bloc inlocuit.');
+         assert.equal(await focused(), 'practice-answer-replaced');
+         assert.equal(await page().locator('#practice-verdicts').isVisible(), false, 'nothing checked');
+         await typeAnswers(page(), {tag: '1', index: '0', word: '2', outcome: 'hit', replaced: '-'}, 'Bloc');
+         const rows = await verdictRows();
+         assert.deepEqual(rows.at(-1), {question: 'kind', given: 'nu se intreaba', right: 'obligatoriu',
+                                        verdict: 'informativ'});
+         assert.deepEqual(rows.map((row) => row.verdict).slice(-2), ['corect', 'informativ'], '"-" for none');
+         await page().getByLabel('Numarul exercitiului').fill('x');
+         await page().getByLabel('Numarul exercitiului').press('Enter');
+         assert.equal(await page().locator('#practice-summary').textContent(), '');
+         assert.equal(await page().locator('#practice-questions').isVisible(), false, 'no old exercise');
+         assert.deepEqual(session.problems, []);
+     });

@@ -1,7 +1,7 @@
 // The printed sheets in headless Chromium: a teacher asks for N exercises from a number and prints; paper
 // shows only the sheets, each on its own page, then their keys, one a page, and their words are exactly those
-// tarvel_cache_text --exercise SEED --count N [--answers] prints; a request the window cannot read prints
-// nothing and says why.
+// tarvel_cache_text --exercise SEED --count N [--answers] prints; a request the window cannot read, or whose
+// numbers would pass the last, prints nothing and says why.
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
@@ -86,17 +86,21 @@ test('a request the window cannot read prints nothing and says why in one line',
                  '18446744073709551616', '1',
                  'Numarul exercitiului este un numar intreg de la 0 la 18446744073709551615.'
              ],
+             [
+                 '18446744073709551615', '2', 'Fisele ar trece de ultimul numar de exercitiu, ' +
+                     '18446744073709551615: alegeti un prim exercitiu mai mic sau mai putine fise.'
+             ],
     ]) {
         const before = await page().evaluate(() => globalThis.prints);
         await print(first, count);
         assert.equal(await page().evaluate(() => globalThis.prints), before, `${first} ${count}`);
         assert.equal(await page().locator('#sheets-line').textContent(), line);
     }
-    await print('18446744073709551615', '2');
+    await print('18446744073709551614', '2');
     await page().emulateMedia({media: 'print'});
     await assertSameWords(page().locator('.printed-sheet:not(.printed-key)'),
-                          native(['--exercise', '18446744073709551615', '--count', '2']),
-                          'the numbers wrap past the last');
+                          native(['--exercise', '18446744073709551614', '--count', '2']),
+                          'the numbers go up to the last');
     await page().emulateMedia({media: 'screen'});
     assert.deepEqual(teacher.problems, []);
 });

@@ -17,6 +17,7 @@ await requireBuilt(textFrontEndPath, 'native');
 const module = await compileCore(await readFile(pageModulePath));
 
 const decimal = (shown) => shown.split(' ')[0];
+const answered = {tag: '0', index: '0', word: '0', outcome: 'hit', replaced: '-'};
 
 // Answers every access of the exercise's practice and checks each verdict and right answer against the
 // native ones; returns the state after the last access.
@@ -84,8 +85,13 @@ test('a practice starts only from a number or a dialog that validates, and says 
                  'Configuratia din dialog nu este valida: Dimensiune RAM = 3 Mo incorecta');
     assert.ok(core.practiceState().summary.startsWith('Exercitiul 18446744073709551615: '),
               'the practice that ran stays');
-    assert.equal(core.checkPracticeStep({}), true);
-    assert.equal(core.checkPracticeStep({}), false, 'an access is checked once');
+    assert.equal(core.checkPracticeStep({...answered, tag: ' ', replaced: ''}), false);
+    assert.deepEqual(core.practiceState().unanswered, ['tag', 'replaced'], 'blanks are no answers');
+    assert.match(core.practiceState().line, /^Raspundeti intai la: Tag, .*Bloc inlocuit\.$/);
+    assert.equal(core.checkPracticeStep(answered), true);
+    assert.equal(core.checkPracticeStep(answered), false, 'an access is checked once');
+    assert.equal(core.startPracticeFromNumber('x'), false);
+    assert.equal(core.practiceState().active, false, 'a refused number ends the practice shown');
 });
 
 test('the sheets are the text front-end\'s, byte for byte', async () => {
@@ -171,12 +177,12 @@ test('the user\'s configuration runs as set, whatever the practice, the links an
          assert.ok(core.pressSetareMod());
          const prompt = core.reportText();
          assert.ok(core.startPracticeFromNumber('7'));
-         core.checkPracticeStep({});
+         core.checkPracticeStep(answered);
          assert.ok(core.practiceScene().length > 10, 'the cache after the access is drawn');
          core.exerciseSheets(1, 5, true);
          assert.equal(core.reportText(), prompt);
          assert.ok(core.startPracticeFromDialog());
-         core.checkPracticeStep({});
+         core.checkPracticeStep(answered);
          core.practiceScene();
          assert.ok(core.pressStartSimulation());
          assert.equal(core.reportText(), runTextFrontEnd(userRun).stdout.toString('utf8'));

@@ -36,11 +36,16 @@ export class PracticeWindow {
             event.preventDefault();
             this.#act(() => this.#check());
         });
-        // Enter answers from any of the questions, the hit/miss choice too.
+        // Enter in a question moves to the next one, the hit/miss choice too; in the last it checks.
         this.#questions.addEventListener('keydown', (event) => {
             if (event.key === 'Enter' && event.target.matches('input')) {
                 event.preventDefault();
-                this.#questions.requestSubmit();
+                const next = this.#questionAfter(event.target.closest('.question'));
+                if (next) {
+                    this.#focusQuestion(next);
+                } else {
+                    this.#questions.requestSubmit();
+                }
             }
         });
         byId('practice-next').addEventListener('click', () => this.#act(() => this.#next()));
@@ -110,6 +115,7 @@ export class PracticeWindow {
             const started = start();
             const state = this.refresh();
             if (started) {
+                byId('practice-number').value = state.exercise ?? '';
                 this.#showQuestion(state);
             } else {
                 this.#announce(state.line);
@@ -118,6 +124,18 @@ export class PracticeWindow {
     }
 
     #answerFields() { return [...this.#questions.querySelectorAll('.question input[type=text]')]; }
+
+    #shownQuestions() { return [...this.#questions.querySelectorAll('.question')].filter((q) => !q.hidden); }
+
+    #questionAfter(question) {
+        const shown = this.#shownQuestions();
+        return shown[shown.indexOf(question) + 1];
+    }
+
+    // The keyboard on a question: its field, or its checked choice (the first where none is).
+    #focusQuestion(question) {
+        (question.querySelector('input:checked') ?? question.querySelector('input')).focus();
+    }
 
     #answers() {
         const answers = {};
@@ -132,6 +150,12 @@ export class PracticeWindow {
 
     #check() {
         if (!this.#core().checkPracticeStep(this.#answers())) {
+            const {unanswered, line} = this.refresh();
+            const blank = unanswered?.[0];
+            if (blank) {
+                this.#focusQuestion(this.#questions.querySelector(`[data-question="${blank}"]`));
+            }
+            this.#announce(line);
             return;
         }
         const state = this.refresh();
@@ -202,7 +226,8 @@ export class PracticeWindow {
         const kindHeading = document.createElement('th');
         kindHeading.scope = 'row';
         kindHeading.textContent = this.#texts.kind;
-        kind.append(kindHeading, cell(''), cell(state.kind, 'right'), cell(''));
+        kind.append(kindHeading, cell(this.#texts.kindNotAsked, 'given'), cell(state.kind, 'right'),
+                    cell(this.#texts.kindShown, 'verdict'));
         byId('practice-verdicts').querySelector('tbody').replaceChildren(...rows, kind);
         byId('practice-why').textContent = `${this.#texts.why}${state.why}`;
         byId('practice-next').hidden = state.finished;
