@@ -19,4 +19,6 @@ struct DialogFields {
     std::int32_t mapping = -1;
     std::int32_t policy = -1;
     std::int32_t mode = -1;
+
+    bool operator==(const DialogFields&) const = default;
 };

@@ -54,6 +54,13 @@ inline constexpr const char* sheetsPastLast =
 inline constexpr const char* nothingToLink =
     "Nimic de pus in legatura: deschideti Configuration > Input sau incepeti un exercitiu.";
 inline constexpr const char* linkCopied = "Legatura a fost copiata.";
+inline constexpr const char* linkQuestionTitle = "Legatura noua";
+inline constexpr const char* replaceDialog = "Inlocuiti configuratia din dialog cu cea din legatura?";
+inline constexpr const char* replacePractice =
+    "Opriti exersarea inceputa si deschideti exercitiul din legatura?";
+inline constexpr const char* yes = "Da";
+inline constexpr const char* no = "Nu";
+inline constexpr const char* dismiss = "Inchide";
 
 // "Configuratia din dialog nu este valida: <the first message of its error list>"
 std::string invalidConfiguration(const std::string& firstError);

@@ -284,6 +284,13 @@ class Core {
         return this.#json('openLink');
     }
 
+    // What opening a link's fragment would replace of what the user typed or practises, as a question to
+    // ask first: { question }, '' where nothing would be lost.
+    linkQuestion(fragment) {
+        this.#typePageText('link', fragment);
+        return this.#json('askAboutLink');
+    }
+
     // The fragment of the link of what the practice window shows, or of the dialog: { fragment, line }.
     currentLink() { return this.#json('writeLink'); }
 

@@ -222,6 +222,11 @@ PAGE_EXPORT("openLink") std::int32_t openLink() {
     return putOutput(openLinkJson());
 }
 
+// What opening the link in its slot would replace of the user's, as a question to ask first.
+PAGE_EXPORT("askAboutLink") std::int32_t askAboutLink() {
+    return putOutput(linkQuestionJson());
+}
+
 PAGE_EXPORT("writeLink") std::int32_t writeLink() {
     return putOutput(currentLinkJson());
 }

@@ -59,6 +59,21 @@ std::string openLinkJson() {
     return json + "}";
 }
 
+std::string linkQuestionJson() {
+    const LinkReading reading = readConfigurationLink(*pageText(static_cast<std::int32_t>(PageText::Link)));
+    const PageDialog& dialog = pageScreen.dialog;
+    const char* question = "";
+    if (reading.exercise) {
+        question = pageSession.active && !isFinished(pageSession) ? practice_text::replacePractice : "";
+    } else if (reading.hasFields && dialog.open && dialog.fields != DialogFields{} &&
+               dialog.fields != reading.fields) {
+        question = practice_text::replaceDialog;
+    }
+    std::string json = "{";
+    appendJsonField(json, "question", question);
+    return json + "}";
+}
+
 std::string currentLinkJson() {
     std::string fragment;
     std::string line;

@@ -9,6 +9,12 @@
 // nothing runs. {"exercise":false,"dialog":true,"line":"..."}, the line naming what could not be read.
 std::string openLinkJson();
 
+// What opening the link in the link slot would take from the user, as a question to ask first: a dialog whose
+// fields differ from a new dialog's and from the link's, or a practice not finished yet, that the link would
+// replace: {"question":"Inlocuiti configuratia din dialog cu cea din legatura?"}, "" where nothing is
+// lost.
+std::string linkQuestionJson();
+
 // The link of what the practice window shows: the exercise or the configuration practised, otherwise the
 // dialog's fields: {"fragment":"ram=1&...","line":"..."}, the line saying what the link lacks, if anything.
 std::string currentLinkJson();

@@ -174,6 +174,10 @@ void appendTexts(std::string& out) {
         {"sheetsHint", t::sheetsHint},
         {"keyTitle", t::keyTitle},
         {"linkCopied", t::linkCopied},
+        {"linkQuestionTitle", t::linkQuestionTitle},
+        {"yes", t::yes},
+        {"no", t::no},
+        {"dismiss", t::dismiss},
     };
     out += "\"texts\":{";
     JsonItems items{out};

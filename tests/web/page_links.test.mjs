@@ -1,7 +1,8 @@
 // Links in headless Chromium: a configuration copied from the practice window and opened in a new page fills
 // a new dialog with every field and list, its controls enabled as the user's were, and runs nothing; an
-// exercise's link starts its practice; a change of the address's fragment opens the new link; hostile
-// fragments fill only what they can, say so in one line and never run script.
+// exercise's link starts its practice; a change of the address's fragment opens the new link, after asking
+// where it would replace typed input or a practice; hostile fragments fill only what they can, say so in one
+// line and never run script.
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
@@ -185,6 +186,60 @@ test('hostile fragments fill only what they can read, say so in one line and run
             }
         }
         assert.deepEqual(shown.scene, splash, `${where}: nothing ran`);
+        await on.locator('#problem-line').getByRole('button', {name: 'Inchide', exact: true}).click();
+        assert.equal(await on.isVisible('#problem-line'), false, `${where}: the line is dismissed`);
         await on.close();
     }
 });
+
+test('a link over typed fields or a practice in progress asks first, and "Nu" leaves everything as it was',
+     async () => {
+         const typeConfiguration = async () => {
+             await user.menu('File', 'Exit');
+             await user.menu('Configuration', 'Input');
+             for (const [name, text] of [['ram', '4'], ['cache', '32'], ['block', '2048']]) {
+                 await user.type(name, text);
+             }
+         };
+         const practiseToAccess2 = async () => {
+             await user.menu('Exersare', 'Exersare pas cu pas');
+             await page().getByLabel('Numarul exercitiului').fill('7');
+             await page().getByLabel('Numarul exercitiului').press('Enter');
+             const answers = [['Tag', '0'], ['Bloc', '0'], ['Cuvint', '0'], ['Bloc inlocuit', '-']];
+             for (const [label, answer] of answers) {
+                 await page().getByLabel(label, {exact: true}).fill(answer);
+             }
+             await page().getByRole('radio', {name: 'hit', exact: true}).check();
+             await page().getByRole('button', {name: 'Verifica'}).click();
+             await page().getByRole('button', {name: 'Pasul urmator'}).click();
+         };
+         const shown = async () => ({
+             address: await page().evaluate(() => location.hash),
+             dialog: (await page().isVisible('#dialog-132')) ? await user.dialogContents() : null,
+             practice: await page().locator('#practice-heading').textContent(),
+         });
+         for (const [prepare, fragment, question] of [
+                  [typeConfiguration, '#ram=2', 'Inlocuiti configuratia din dialog cu cea din legatura?'],
+                  [practiseToAccess2, '#exercise=8',
+                   'Opriti exersarea inceputa si deschideti exercitiul din legatura?'],
+         ]) {
+             await prepare();
+             const before = await shown();
+             for (const answer of ['Nu', 'Da']) {
+                 await page().evaluate((hash) => { location.hash = hash; }, fragment);
+                 const asked =
+                     page().getByRole('alertdialog', {name: 'Legatura noua', description: question});
+                 assert.ok(await asked.isVisible(), `${fragment} asks "${question}"`);
+                 await asked.getByRole('button', {name: answer, exact: true}).click();
+                 const after = await shown();
+                 assert.equal(await asked.isVisible(), false);
+                 if (answer === 'Nu') {
+                     assert.deepEqual(after, before, `${fragment}: nothing changes`);
+                 } else {
+                     assert.equal(after.address, fragment);
+                     assert.notDeepEqual({...after, address: before.address}, before, `${fragment} opened`);
+                 }
+             }
+         }
+         assert.deepEqual(session.problems, []);
+     });

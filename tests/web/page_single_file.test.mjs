@@ -104,6 +104,6 @@ test('the folder opened from the disk says in one line why it cannot start', asy
     assert.equal(await page.evaluate(() => document.documentElement.dataset.state), 'failed');
     assert.match(
         await line.textContent(),
-        /^the simulator could not start \([^\n]+\); open tarvel_cache\.html, or serve this folder from a web server$/);
+        /^Simulatorul nu a putut porni \([^\n]+\); deschideti tarvel_cache\.html sau puneti acest dosar pe un server/);
     await page.close();
 });

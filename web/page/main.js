@@ -22,8 +22,8 @@ function cannotStart(error) {
     const reason = `${error.name}: ${error.message}`.replace(/\s+/g, ' ');
     const fromDisk = location.protocol === 'file:' && assets.loadedFromFile;
     problem.textContent =
-        `the simulator could not start (${reason})` +
-        (fromDisk ? '; open tarvel_cache.html, or serve this folder from a web server' : '');
+        `Simulatorul nu a putut porni (${reason})` +
+        (fromDisk ? '; deschideti tarvel_cache.html sau puneti acest dosar pe un server web' : '');
     problem.hidden = false;
 }
 
@@ -40,7 +40,14 @@ try {
     if (location.hash !== '') {
         program.openLink(location.hash);
     }
-    window.addEventListener('hashchange', () => program.openLink(location.hash));
+    // One that arrives later may ask first; on "Nu" the address goes back to what the page shows.
+    let shownAddress = location.href;
+    window.addEventListener('hashchange', async () => {
+        const address = location.href;
+        const opened = await program.followLink(location.hash);
+        history.replaceState(null, '', opened ? address : shownAddress);
+        shownAddress = opened ? address : shownAddress;
+    });
     document.documentElement.dataset.state = 'ready';
     performance.mark('tarvel-page-ready'); // the benchmark's end of loading
 } catch (error) {

@@ -6,6 +6,7 @@
 import {ConfigurationDialog} from './configuration_dialog.js';
 import {ConsoleWindow} from './console_window.js';
 import {HelpDialog} from './help_dialog.js';
+import {LinkQuestion} from './link_question.js';
 import {listenForAccelerators, MenuBar} from './menu_bar.js';
 import {PracticeWindow} from './practice_window.js';
 import {SceneCanvas} from './scene_canvas.js';
@@ -29,6 +30,7 @@ export class Program {
     #help;
     #practice;
     #sheets;
+    #linkQuestion;
     #menu;
     #repaints = null;
     #settled = Promise.resolve();
@@ -38,7 +40,7 @@ export class Program {
     constructor({core, pictures, resources, problem}) {
         this.#core = core;
         this.#ids = resources.ids;
-        this.#problem = problem;
+        this.#problem = this.#dismissible(problem, core.practice.texts.dismiss);
         const canvas = document.getElementById('main-view');
         this.#surface = new SceneCanvas(canvas, pictures);
         this.#sceneTexts = canvas.querySelector('.scene-texts');
@@ -51,6 +53,7 @@ export class Program {
         this.#practice = new PracticeWindow(document.getElementById('practice'),
                                             {...pageWindow, paintScene: (scene) => this.#paintScene(scene)});
         this.#sheets = new SheetsWindow(document.getElementById('sheets'), pageWindow);
+        this.#linkQuestion = new LinkQuestion(core.practice.texts);
         const mainWindow = document.getElementById('main-window');
         this.#menu = new MenuBar(mainWindow.querySelector('.menu-bar'), (id) => this.command(id));
         listenForAccelerators(resources.accelerators, mainWindow, (id) => this.command(id));
@@ -98,9 +101,21 @@ export class Program {
             if (opened.exercise) {
                 this.#practice.showStarted();
             }
-            this.#problem.textContent = opened.line;
-            this.#problem.hidden = opened.line === '';
+            this.#say(opened.line);
         });
+    }
+
+    // A link that arrives while the page runs: where it would replace what the user typed into the dialog
+    // or a practice not finished, the page asks first. Resolves to whether it was opened; on "Nu" nothing
+    // changes.
+    async followLink(fragment) {
+        let question = '';
+        this.#act(() => { question = this.#core.linkQuestion(fragment).question; });
+        if (question !== '' && !(await this.#linkQuestion.ask(question))) {
+            return false;
+        }
+        this.openLink(fragment);
+        return true;
     }
 
     #dialogActions() {
@@ -136,7 +151,7 @@ export class Program {
         this.#sheets.end();
         await this.#core.reload();
         this.#repaints = null;
-        this.#problem.hidden = true;
+        this.#say('');
     }
 
     #act(action) {
@@ -176,8 +191,23 @@ export class Program {
             }));
     }
 
-    #fail(error) {
-        this.#problem.textContent = oneLine(error);
-        this.#problem.hidden = false;
+    #fail(error) { this.#say(oneLine(error)); }
+
+    // The one line, '' for none.
+    #say(line) {
+        this.#problem.textContent = line;
+        this.#problem.parentElement.hidden = line === '';
+    }
+
+    // The element of the one line becomes its text, beside a button that dismisses it; returns the text.
+    #dismissible(line, dismiss) {
+        const text = document.createElement('span');
+        const close = document.createElement('button');
+        close.type = 'button';
+        close.className = 'problem-close';
+        close.setAttribute('aria-label', dismiss);
+        close.addEventListener('click', () => { line.hidden = true; });
+        line.replaceChildren(text, close);
+        return text;
     }
 }

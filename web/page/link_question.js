@@ -1,0 +1,57 @@
+// The question a link asks before it replaces what the user typed or practises: a modal dialog of the page
+// (the browser's own confirm would stop the page), named by its title and described by its question, with
+// "Nu" first in the keyboard's reach. Escape, or a newer link, answers "Nu".
+export class LinkQuestion {
+    #dialog;
+    #text;
+    #answer = null;
+
+    // texts: the practice window's texts (linkQuestionTitle, yes, no).
+    constructor(texts) {
+        const dialog = document.createElement('dialog');
+        dialog.className = 'link-question';
+        dialog.setAttribute('role', 'alertdialog');
+        dialog.setAttribute('aria-labelledby', 'link-question-title');
+        dialog.setAttribute('aria-describedby', 'link-question-text');
+        const title = document.createElement('h2');
+        title.id = 'link-question-title';
+        title.textContent = texts.linkQuestionTitle;
+        this.#text = document.createElement('p');
+        this.#text.id = 'link-question-text';
+        const buttons = document.createElement('div');
+        buttons.className = 'link-question-buttons';
+        for (const [text, answer] of [[texts.yes, true], [texts.no, false]]) {
+            const button = document.createElement('button');
+            button.type = 'button';
+            button.className = 'push-button';
+            button.textContent = text;
+            button.autofocus = !answer;
+            button.addEventListener('click', () => this.#settle(answer));
+            buttons.append(button);
+        }
+        dialog.append(title, this.#text, buttons);
+        dialog.addEventListener('cancel', (event) => {
+            event.preventDefault();
+            this.#settle(false);
+        });
+        document.body.append(dialog);
+        this.#dialog = dialog;
+    }
+
+    // Resolves to true for "Da", false for "Nu".
+    ask(question) {
+        this.#settle(false);
+        this.#text.textContent = question;
+        this.#dialog.showModal();
+        return new Promise((resolve) => { this.#answer = resolve; });
+    }
+
+    #settle(answer) {
+        const resolve = this.#answer;
+        this.#answer = null;
+        if (this.#dialog.open) {
+            this.#dialog.close();
+        }
+        resolve?.(answer);
+    }
+}
