@@ -31,7 +31,7 @@ inline constexpr const char* verdictColumn = "Verdict";
 inline constexpr const char* correct = "corect";
 inline constexpr const char* wrong = "gresit";
 inline constexpr const char* why = "De ce: ";
-inline constexpr const char* kindNotAsked = "nu se intreaba";
+inline constexpr const char* kindNotAsked = "nu se cere";
 inline constexpr const char* kindShown = "informativ";
 inline constexpr const char* results = "Rezultate";
 

@@ -330,7 +330,7 @@ test('blank answers are asked for, Enter goes to the next question, a bad number
          assert.equal(await page().locator('#practice-verdicts').isVisible(), false, 'nothing checked');
          await typeAnswers(page(), {tag: '1', index: '0', word: '2', outcome: 'hit', replaced: '-'}, 'Bloc');
          const rows = await verdictRows();
-         assert.deepEqual(rows.at(-1), {question: 'kind', given: 'nu se intreaba', right: 'obligatoriu',
+         assert.deepEqual(rows.at(-1), {question: 'kind', given: 'nu se cere', right: 'obligatoriu',
                                         verdict: 'informativ'});
          assert.deepEqual(rows.map((row) => row.verdict).slice(-2), ['corect', 'informativ'], '"-" for none');
          await page().getByLabel('Numarul exercitiului').fill('x');

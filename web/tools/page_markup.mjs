@@ -93,7 +93,8 @@ function consoleHtml({windows, consoleTitle}) {
                placeStyle(
                    {left: windows.console.x, top: windows.console.y, width: windows.console.width})}">` +
            `<div class="caption"><span id="console-title">${escapeHtml(consoleTitle)}</span></div>` +
-           `<pre class="console-text" id="console-text" tabindex="0" aria-labelledby="console-title"></pre></section>`;
+           `<pre class="console-text" id="console-text" tabindex="0" role="log" aria-live="off" ` +
+           `aria-labelledby="console-title"></pre></section>`;
 }
 
 // One control of a template, at its pixels. Fields and lists carry the id the module knows them by.
