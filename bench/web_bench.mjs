@@ -1,12 +1,18 @@
 // The page's benchmark in headless Chromium (scripts/bench-web): in every results scene the time from START
 // SIMULARE to the painted canvas (the click's handlers, which run the simulation and replay the scene, up to
 // the canvas's pixels being readable), median of 100 presses; the time from the start of loading to the page
-// being ready for input, from 127.0.0.1 with the browser's cache off, median of 20 loads; and the size of the
-// single file. Not a test: it prints figures.
-import {stat} from 'node:fs/promises';
+// being ready for input, median of 20 loads with the browser's cache off, of the single file from the disk
+// (file://) and from 127.0.0.1 and of the folder from 127.0.0.1, beside the floor: a page of the single file's
+// size that holds nothing to run, from the disk; and the size of the single file, read from the file. Not a
+// test: it prints figures.
+import {mkdtemp, rm, stat, writeFile} from 'node:fs/promises';
+import {tmpdir} from 'node:os';
+import {dirname, join} from 'node:path';
+import {pathToFileURL} from 'node:url';
 
 import {scenes} from '../tests/web/lib/page_scenes.mjs';
 import {openPage, servePage, singlePagePath, startBrowser} from '../tests/web/lib/page_session.mjs';
+import {serveFolder} from '../tests/web/lib/static_server.mjs';
 
 const presses = 100;
 const loads = 20;
@@ -36,18 +42,38 @@ async function startTimes(page, args, count) {
     }, {command: args, count});
 }
 
-async function loadTimes(browser, url, count) {
+// The page's loads: from the start of loading to the page's mark of being ready for input, or for the floor
+// (ready: null) to the end of its load event.
+async function loadTimes(browser, url, count, {ready = 'tarvel-page-ready'} = {}) {
     const times = [];
     for (let i = 0; i < count; ++i) {
         const page = await browser.context.newPage();
         const session = await page.context().newCDPSession(page);
         await session.send('Network.setCacheDisabled', {cacheDisabled: true});
-        await page.goto(url);
-        await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
-        times.push(await page.evaluate(() => performance.getEntriesByName('tarvel-page-ready')[0].startTime));
+        await page.goto(url, {waitUntil: 'load'});
+        times.push(await page.evaluate(async (mark) => {
+            if (mark === null) {
+                return performance.getEntriesByType('navigation')[0].loadEventEnd;
+            }
+            while (document.documentElement.dataset.state === undefined) {
+                await new Promise((resolve) => setTimeout(resolve, 1));
+            }
+            if (document.documentElement.dataset.state !== 'ready') {
+                throw new Error(`${location.href} did not start`);
+            }
+            return performance.getEntriesByName(mark)[0].startTime;
+        }, ready));
         await page.close();
     }
     return times;
+}
+
+// A page of the given size that holds nothing to run or lay out: one comment.
+async function floorPage(folder, size) {
+    const head = '<!doctype html><title>floor</title><!--';
+    const path = join(folder, 'floor.html');
+    await writeFile(path, `${head}${'x'.repeat(Math.max(0, size - head.length - 3))}-->`);
+    return pathToFileURL(path).href;
 }
 
 const server = await servePage();
@@ -64,12 +90,27 @@ try {
     if (problems.length > 0) {
         throw new Error(`the page reported: ${problems.join('; ')}`);
     }
-    const times = await loadTimes(browser, `${server.url}index.html`, loads);
-    console.log(
-        `Loading from 127.0.0.1 to ready for input, cache off, median of ${loads}: ${ms(median(times))}` +
-        ` (slowest ${ms(Math.max(...times))})`);
     const {size} = await stat(singlePagePath);
-    console.log(`The single file tarvel_cache.html: ${(size / 1024).toFixed(0)} KB (${size} bytes)`);
+    const floorFolder = await mkdtemp(join(tmpdir(), 'tarvel-floor-'));
+    const singleServer = await serveFolder(dirname(singlePagePath));
+    try {
+        console.log(`Loading to ready for input, cache off, median of ${loads}:`);
+        for (const [what, url, options] of [
+                 ['the single file from the disk (file://)', pathToFileURL(singlePagePath).href],
+                 ['the single file from 127.0.0.1', `${singleServer.url}tarvel_cache.html`],
+                 ['the folder from 127.0.0.1', `${server.url}index.html`],
+                 ['floor: as many bytes, nothing to run, from the disk', await floorPage(floorFolder, size),
+                  {ready: null}],
+        ]) {
+            const times = await loadTimes(browser, url, loads, options);
+            console.log(`  ${what.padEnd(52)} ${ms(median(times)).padStart(10)}   (slowest ${
+                ms(Math.max(...times))})`);
+        }
+    } finally {
+        await singleServer.close();
+        await rm(floorFolder, {recursive: true, force: true});
+    }
+    console.log(`The single file tarvel_cache.html: ${size} bytes (${(size / 1024).toFixed(0)} KiB)`);
 } finally {
     await browser.close();
     await server.close();
