@@ -4,6 +4,7 @@
 // lab_trace_10m.din (or to LAB_TRACE_FILE), and read from the page cache by every repetition.
 
 #include "lab/lab_run.h"
+#include "lab/trace_read_ahead.h"
 #include "lab/trace_reader.h"
 
 #include <benchmark/benchmark.h>
@@ -73,17 +74,22 @@ const std::string& tracePath() {
     return path;
 }
 
-// Reads the whole file through feed(accesses, count); the number of accesses read.
-template <typename Feed> std::uint64_t readTrace(benchmark::State& state, Feed feed) {
+// Reads the whole file through feed(accesses, count), in turn or read ahead on a second thread as the
+// laboratory's front-end reads it; the number of accesses read.
+template <typename Feed> std::uint64_t readTrace(benchmark::State& state, Feed feed, bool ahead = false) {
     std::FILE* file = std::fopen(tracePath().c_str(), "rb");
     if (file == nullptr) {
         state.SkipWithError("the trace file cannot be opened");
         return 0;
     }
     TraceReader reader(file, {TraceFormat::Din, true});
-    std::vector<TraceAccess> chunk(feedChunk);
-    for (std::size_t count; (count = reader.read(chunk.data(), chunk.size())) != 0;) {
-        feed(chunk.data(), count);
+    if (ahead) {
+        readTraceAhead(reader, feedChunk, feed);
+    } else {
+        std::vector<TraceAccess> chunk(feedChunk);
+        for (std::size_t count; (count = reader.read(chunk.data(), chunk.size())) != 0;) {
+            feed(chunk.data(), count);
+        }
     }
     std::fclose(file);
     if (reader.fault().kind != TraceFaultKind::None) {
@@ -106,7 +112,7 @@ void labReadAndParseDin(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(accesses));
 }
 
-void labEndToEndTwoLevels(benchmark::State& state) {
+void runTwoLevels(benchmark::State& state, bool ahead) {
     HierarchyConfig config;
     LevelConfig l2;
     l2.capacity = 256 * 1024;
@@ -115,13 +121,19 @@ void labEndToEndTwoLevels(benchmark::State& state) {
     std::uint64_t accesses = 0;
     for (auto _ : state) {
         LabRun run = startLabRun(config);
-        accesses += readTrace(state, [&](const TraceAccess* chunk, std::size_t count) { feedLabRun(run, chunk, count); });
+        accesses += readTrace(
+            state, [&](const TraceAccess* chunk, std::size_t count) { feedLabRun(run, chunk, count); }, ahead);
         benchmark::DoNotOptimize(finishLabRun(run).amat);
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(accesses));
 }
 
+// The model after the reading, on one thread; and the model beside the reading, as tarvel_cache_lab runs it.
+void labEndToEndTwoLevelsInTurn(benchmark::State& state) { runTwoLevels(state, false); }
+void labEndToEndTwoLevels(benchmark::State& state) { runTwoLevels(state, true); }
+
 } // namespace
 
 BENCHMARK(labReadAndParseDin)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(labEndToEndTwoLevelsInTurn)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(labEndToEndTwoLevels)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -4,6 +4,7 @@
 #include "cli/lab_rows.h"
 #include "cli/lab_summary.h"
 #include "lab/lab_messages.h"
+#include "lab/trace_read_ahead.h"
 #include "lab/lab_run.h"
 #include "lab/level_spec.h"
 #include "lab/loops/loop_source.h"
@@ -82,10 +83,7 @@ template <typename Feed> TraceFault readTrace(TraceSource& source, Feed feed) {
         return {};
     }
     TraceReader reader(source.file, source.options);
-    std::vector<TraceAccess> chunk(feedChunk);
-    for (std::size_t count; (count = reader.read(chunk.data(), chunk.size())) != 0;) {
-        feed(chunk.data(), count);
-    }
+    readTraceAhead(reader, feedChunk, feed);
     source.facts.format = std::string(traceFormatName(reader.format()));
     source.facts.skipped = reader.skippedRecords();
     source.facts.dropped = reader.droppedFetches();

@@ -155,6 +155,16 @@ template <LabPolicy P> std::uint32_t CacheLevel::victim(std::uint64_t set) {
         }
         const std::size_t base = slotOf(set, 0);
         std::uint32_t chosen = 0;
+        if constexpr (P == LabPolicy::Lru) {
+            // The least recent use, kept in a register as the ways go by.
+            const std::uint64_t* uses = lastUse_.data() + base;
+            std::uint64_t oldest = uses[0];
+            for (std::uint32_t way = 1; way < ways_; ++way) {
+                chosen = uses[way] < oldest ? way : chosen;
+                oldest = uses[way] < oldest ? uses[way] : oldest;
+            }
+            return chosen;
+        }
         for (std::uint32_t way = 1; way < ways_; ++way) {
             chosen = better<P>(base + way, base + chosen) ? way : chosen;
         }

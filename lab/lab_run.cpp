@@ -214,48 +214,80 @@ void requestAny(LabRunState& run, std::size_t index, std::uint64_t address, std:
     }
 }
 
-// The trace's requests at L1. Repeats of the line just used are counted here, in the loop's own counters,
-// and added to L1's summary once per chunk, so that a walk through memory costs little more than reading it.
+// The span of bytes a request may touch and still be a repeat of the line L1's last request left in it and in
+// its shadow: the line's bytes, or none when that line is not held or repeats may not be counted so.
+struct RepeatSpan {
+    std::uint64_t start = 0;
+    std::uint64_t bytes = 0;
+    bool holds(std::uint64_t address, std::uint64_t size) const {
+        const std::uint64_t offset = address - start;
+        return offset < bytes && offset + size <= bytes;
+    }
+};
+
+RepeatSpan repeatSpanOf(const LevelRun& first, bool repeatsHere) {
+    const std::uint64_t line = first.cache.config().line;
+    return {first.lastLine << first.cache.lineShift(), repeatsHere && first.lastLineHeld ? line : 0};
+}
+
+// The trace's requests at L1. Repeats of the line just used are counted here, in the loop's own counters and
+// against a span kept in registers, and added to L1's summary once per chunk, so that a walk through memory
+// costs little more than reading it. Only a request that reaches the level can change the span or stop the
+// run (opt's reading ahead, past what it may keep).
 template <LabPolicy P> void runAccesses(LabRunState& run, const TraceAccess* accesses, std::size_t count) {
     LevelRun& first = run.levels[0];
     const unsigned lineShift = first.cache.lineShift();
     const bool repeatsHere = CacheLevel::repeatsFreely(P) && run.sink.take == nullptr && run.recordedLevel != 0;
     const bool writesBack = first.cache.writesBack();
-    std::uint64_t repeatedReads = 0;
+    // The operations a repeat may be: a read, a write under write-back; never a modify, which is two requests.
+    const unsigned repeatableOps = 1u << static_cast<unsigned>(AccessOp::Read) |
+                                   (writesBack ? 1u << static_cast<unsigned>(AccessOp::Write) : 0u);
+    std::uint64_t repeats = 0;
     std::uint64_t repeatedWrites = 0;
-    const std::uint64_t lineMask = first.cache.config().line - 1;
-    for (std::size_t i = 0; i < count && !run.tooLong; ++i) {
-        ++run.step;
+    RepeatSpan span = repeatSpanOf(first, repeatsHere);
+    bool spanWritten = false; // a repeat wrote the span's line: its dirty bit is set when the loop leaves it
+    const std::uint64_t stepBase = run.step;
+    std::size_t i = 0;
+    for (; i < count; ++i) {
         const TraceAccess& access = accesses[i];
-        // A read or write within the line just used, decided with as few branches as the data allows.
-        const bool writes = access.op == AccessOp::Write;
-        if (repeatsHere && access.op != AccessOp::Modify && (access.address & lineMask) + access.size <= lineMask + 1 &&
-            (access.address >> lineShift) == first.lastLine && first.lastLineHeld && (writesBack || !writes)) {
-            first.cache.repeatLastLine(writes);
+        const auto op = static_cast<unsigned>(access.op);
+        if (((repeatableOps >> op) & 1u) != 0 && span.holds(access.address, access.size)) {
+            const bool writes = access.op == AccessOp::Write;
+            spanWritten = spanWritten || writes;
+            ++repeats;
             repeatedWrites += writes ? 1 : 0;
-            repeatedReads += writes ? 0 : 1;
             continue;
         }
+        if (spanWritten) {
+            first.cache.repeatLastLine(true); // before any request can take the line away
+            spanWritten = false;
+        }
+        run.step = stepBase + i + 1;
         forEachLineRequest(access, lineShift, [&](std::uint64_t address, std::uint64_t bytes, bool write) {
-            if (repeatsHere && (address >> lineShift) == first.lastLine && first.lastLineHeld &&
-                (!write || writesBack)) {
-                if (write) {
-                    first.cache.repeatLastLine(true);
-                    ++repeatedWrites;
-                } else {
-                    ++repeatedReads;
-                }
+            if (span.holds(address, 1) && (!write || writesBack)) {
+                first.cache.repeatLastLine(write);
+                ++repeats;
+                repeatedWrites += write ? 1 : 0;
                 return;
             }
             requestAfresh<P>(run, 0, address, bytes, write, true);
+            span = repeatSpanOf(first, repeatsHere);
         });
+        if (run.tooLong) {
+            ++i;
+            break;
+        }
     }
+    if (spanWritten) {
+        first.cache.repeatLastLine(true);
+    }
+    run.step = stepBase + i;
     LevelSummary& summary = first.summary;
-    summary.accesses += repeatedReads + repeatedWrites;
-    summary.reads += repeatedReads;
+    summary.accesses += repeats;
+    summary.reads += repeats - repeatedWrites;
     summary.writes += repeatedWrites;
-    summary.hits += repeatedReads + repeatedWrites;
-    summary.demandRequests += repeatedReads + repeatedWrites;
+    summary.hits += repeats;
+    summary.demandRequests += repeats;
 }
 
 void runAccessesAny(LabRunState& run, const TraceAccess* accesses, std::size_t count) {

@@ -34,6 +34,30 @@ template <class Value> class LineMap {
 
     // The value of line, inserted as value when absent (then inserted is true).
     Value& findOrInsert(std::uint64_t line, Value value, bool& inserted);
+
+    // One probe for a caller that inserts only when the line is absent: the line's slot, or the empty slot
+    // where it would go. A line other than the largest; the slot lasts until the next insertion or erasure.
+    std::size_t slotOf(std::uint64_t line) const {
+        std::size_t i = home(line);
+        while (keys_[i] != line && keys_[i] != emptyKey) {
+            i = (i + 1) & mask_;
+        }
+        return i;
+    }
+    bool holdsAt(std::size_t slot) const { return keys_[slot] != emptyKey; }
+    Value& valueAt(std::size_t slot) { return values_[slot]; }
+    // Into the empty slot slotOf gave, while the map is at most half full after it (else it grows first).
+    void insertAt(std::size_t slot, std::uint64_t line, Value value) {
+        if ((size_ + 1) * 2 > keys_.size()) {
+            bool inserted = false;
+            findOrInsert(line, value, inserted);
+            return;
+        }
+        keys_[slot] = line;
+        values_[slot] = value;
+        ++size_;
+    }
+    static constexpr bool isOrdinary(std::uint64_t line) { return line != emptyKey; }
     void erase(std::uint64_t line);
     std::size_t size() const { return size_ + (hasLargest_ ? 1 : 0); }
 

@@ -2,6 +2,7 @@
 
 #include "lab/line_table.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -25,7 +26,9 @@ class LruShadow {
     };
     void unlink(std::uint32_t node);
     void pushFront(std::uint32_t node);
-    std::uint32_t place(std::uint64_t line);
+    void moveToFront(std::uint32_t node);
+    std::uint32_t place(std::uint64_t line, std::size_t slot);
+    bool requestLargest(std::uint64_t line, bool allocates);
 
     LineTable table_; // line -> node
     std::vector<Node> nodes_;

@@ -4,6 +4,7 @@
 #include "lab/example_traces.h"
 #include "lab/lab_messages.h"
 #include "lab/level_spec.h"
+#include "lab/trace_read_ahead.h"
 #include "lab/trace_reader.h"
 
 #include <gtest/gtest.h>
@@ -26,11 +27,19 @@ struct ReadTrace {
     std::uint64_t skipped = 0;
 };
 
-ReadTrace readAll(TraceReader& reader, std::size_t chunk = 4096) {
+// Every access in turn, or read ahead as the front-end reads a file.
+ReadTrace readAll(TraceReader& reader, std::size_t chunk = 4096, bool ahead = false) {
     ReadTrace read;
-    std::vector<TraceAccess> buffer(chunk);
-    for (std::size_t count; (count = reader.read(buffer.data(), buffer.size())) != 0;) {
-        read.accesses.insert(read.accesses.end(), buffer.begin(), buffer.begin() + static_cast<long>(count));
+    auto keep = [&read](const TraceAccess* accesses, std::size_t count) {
+        read.accesses.insert(read.accesses.end(), accesses, accesses + count);
+    };
+    if (ahead) {
+        readTraceAhead(reader, chunk, keep);
+    } else {
+        std::vector<TraceAccess> buffer(chunk);
+        for (std::size_t count; (count = reader.read(buffer.data(), buffer.size())) != 0;) {
+            keep(buffer.data(), count);
+        }
     }
     read.fault = reader.fault();
     read.format = reader.format();
@@ -38,9 +47,10 @@ ReadTrace readAll(TraceReader& reader, std::size_t chunk = 4096) {
     return read;
 }
 
-ReadTrace readText(const std::string& text, TraceOptions options = {}, std::size_t chunk = 4096) {
+ReadTrace readText(const std::string& text, TraceOptions options = {}, std::size_t chunk = 4096,
+                   bool ahead = false) {
     TraceReader reader(text, options);
-    return readAll(reader, chunk);
+    return readAll(reader, chunk, ahead);
 }
 
 constexpr AccessOp R = AccessOp::Read;
@@ -201,14 +211,17 @@ TEST(TraceReader, StreamsAcrossChunks) {
             text += "# a comment\n\n";
         }
     }
-    const ReadTrace read = readText(text, {}, 999);
-    EXPECT_EQ(read.fault.kind, K::None);
-    EXPECT_EQ(read.accesses, expected);
+    for (const bool ahead : {false, true}) {
+        SCOPED_TRACE(ahead ? "read ahead" : "in turn");
+        const ReadTrace read = readText(text, {}, 999, ahead);
+        EXPECT_EQ(read.fault.kind, K::None);
+        EXPECT_EQ(read.accesses, expected);
 
-    const ReadTrace faulty = readText(text + std::string(5000, '1') + "\nR 1\n", {}, 999);
-    EXPECT_EQ(faulty.fault.kind, K::LineTooLong);
-    EXPECT_EQ(faulty.fault.line, 300000u + 2 * 300 + 1);
-    EXPECT_EQ(faulty.accesses.size(), expected.size());
+        const ReadTrace faulty = readText(text + std::string(5000, '1') + "\nR 1\n", {}, 999, ahead);
+        EXPECT_EQ(faulty.fault.kind, K::LineTooLong);
+        EXPECT_EQ(faulty.fault.line, 300000u + 2 * 300 + 1);
+        EXPECT_EQ(faulty.accesses.size(), expected.size());
+    }
 
     const ReadTrace dropped = readText("2 10\n0 20\n3 0\n", {TraceFormat::Din, false});
     EXPECT_EQ(dropped.accesses, (std::vector<TraceAccess>{{0x20, 4, R}}));

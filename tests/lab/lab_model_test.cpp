@@ -249,3 +249,45 @@ TEST(LabModel, CheckFindsEveryFaultOfEveryLevel) {
 }
 
 } // namespace
+
+// Random hierarchies of every policy, write rule and width over a trace with locality, fed in chunks of random
+// lengths: the shortcuts of a run without steps sum up what the run with every step sums up.
+TEST(LabModel, QuietRunsInAnyChunksSumUpAsSteppedRuns) {
+    std::uint64_t state = 24;
+    auto draw = [&state](std::uint64_t bound) { return nextSplitMix64(state) % bound; };
+    for (int round = 0; round < 60; ++round) {
+        HierarchyConfig config;
+        std::uint64_t capacity = std::uint64_t{256} << draw(4);
+        std::uint64_t line = std::uint64_t{8} << draw(2);
+        for (std::uint64_t levels = 1 + draw(3); levels > 0; --levels, capacity *= 4, line <<= draw(2)) {
+            LevelConfig level = levelOf(capacity, line, std::uint64_t{1} << draw(6),
+                                        static_cast<LabPolicy>(draw(6)));
+            level.fullyAssociative = draw(5) == 0;
+            level.write = draw(2) == 0 ? WriteRule::Back : WriteRule::Through;
+            level.allocate = draw(3) != 0;
+            level.ways = std::min(level.ways, capacity / level.line);
+            config.levels.push_back(level);
+        }
+        std::vector<TraceAccess> trace;
+        std::uint64_t address = 0;
+        for (int i = 0; i < 3000; ++i) {
+            address = draw(4) == 0 ? draw(capacity) : address + draw(8);
+            const auto op = static_cast<AccessOp>(draw(3));
+            trace.push_back({address, static_cast<std::uint32_t>(1 + draw(12)), op});
+        }
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(checkHierarchy(config).empty());
+        const LabSummary stepped = runModel(config, trace).summary;
+        LabRun chunked = startLabRun(config);
+        for (std::size_t at = 0; at < trace.size();) {
+            const std::size_t count = std::min<std::size_t>(trace.size() - at, 1 + draw(400));
+            feedLabRun(chunked, trace.data() + at, count);
+            at += count;
+        }
+        const LabSummary quiet = finishLabRun(chunked);
+        EXPECT_TRUE(quiet.levels == stepped.levels);
+        EXPECT_EQ(quiet.traceAccesses, stepped.traceAccesses);
+        EXPECT_EQ(quiet.memory.bytesRead, stepped.memory.bytesRead);
+        EXPECT_EQ(quiet.memory.bytesWritten, stepped.memory.bytesWritten);
+    }
+}
