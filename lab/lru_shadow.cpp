@@ -1,49 +1,19 @@
 #include "lab/lru_shadow.h"
 
-LruShadow::LruShadow(std::uint32_t capacity) : table_(std::size_t{capacity} * 2), capacity_(capacity) {
-    nodes_.reserve(capacity);
-}
+LruShadow::LruShadow(std::uint32_t capacity)
+    : table_(std::size_t{capacity} * 2), nodes_(std::size_t{capacity} + 1), capacity_(capacity) {}
 
-void LruShadow::unlink(std::uint32_t node) {
-    Node& n = nodes_[node];
-    (n.newer == none ? newest_ : nodes_[n.newer].older) = n.older;
-    (n.older == none ? oldest_ : nodes_[n.older].newer) = n.newer;
-}
-
-void LruShadow::pushFront(std::uint32_t node) {
-    Node& n = nodes_[node];
-    n.newer = none;
-    n.older = newest_;
-    (newest_ == none ? oldest_ : nodes_[newest_].newer) = node;
-    newest_ = node;
-}
-
-void LruShadow::moveToFront(std::uint32_t node) {
-    if (node != newest_) {
-        unlink(node);
-        pushFront(node);
+// A node for a line that is not held: a fresh one while there is room, else the oldest line's, taken out of
+// the list (its line still in the table, for the caller to erase once the new line is in).
+std::uint32_t LruShadow::takeNode(bool& evicted, std::uint64_t& evictedLine) {
+    evicted = used_ == capacity_;
+    if (!evicted) {
+        return ++used_;
     }
-}
-
-// A node for a line that is not held: a new one while there is room, else the oldest line's, which leaves
-// the table after the new line went in at slot, so that the slot the probe found stays the line's place.
-std::uint32_t LruShadow::place(std::uint64_t line, std::size_t slot) {
-    std::uint32_t node = oldest_;
-    const bool full = nodes_.size() == capacity_;
-    const std::uint64_t evicted = full ? nodes_[node].line : 0;
-    if (full) {
-        unlink(node);
-    } else {
-        node = static_cast<std::uint32_t>(nodes_.size());
-        nodes_.push_back({});
-    }
-    table_.insertAt(slot, line, node);
-    if (full) {
-        table_.erase(evicted);
-    }
-    nodes_[node].line = line;
-    pushFront(node);
-    return node;
+    const std::uint32_t oldest = nodes_[ends].newer;
+    evictedLine = nodes_[oldest].line;
+    unlink(oldest);
+    return oldest;
 }
 
 bool LruShadow::request(std::uint64_t line, bool allocates) {
@@ -56,7 +26,15 @@ bool LruShadow::request(std::uint64_t line, bool allocates) {
         return true;
     }
     if (allocates && capacity_ > 0) {
-        place(line, slot);
+        bool evicted = false;
+        std::uint64_t evictedLine = 0;
+        const std::uint32_t node = takeNode(evicted, evictedLine);
+        table_.insertAt(slot, line, node); // before the erasure, which may move what follows the slot
+        if (evicted) {
+            table_.erase(evictedLine);
+        }
+        nodes_[node].line = line;
+        pushFront(node);
     }
     return false;
 }
@@ -68,18 +46,16 @@ bool LruShadow::requestLargest(std::uint64_t line, bool allocates) {
         return true;
     }
     if (allocates && capacity_ > 0) {
-        std::uint32_t node = oldest_;
-        if (nodes_.size() < capacity_) {
-            node = static_cast<std::uint32_t>(nodes_.size());
-            nodes_.push_back({});
-        } else {
-            unlink(node);
-            table_.erase(nodes_[node].line);
+        bool evicted = false;
+        std::uint64_t evictedLine = 0;
+        const std::uint32_t node = takeNode(evicted, evictedLine);
+        if (evicted) {
+            table_.erase(evictedLine);
         }
-        nodes_[node].line = line;
-        pushFront(node);
         bool inserted = false;
         table_.findOrInsert(line, node, inserted);
+        nodes_[node].line = line;
+        pushFront(node);
     }
     return false;
 }
