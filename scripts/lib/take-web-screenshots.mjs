@@ -22,21 +22,25 @@ async function driveInto(page, args) {
     }, args);
 }
 
-// Exercise 1 from its link: the first seven accesses checked unanswered, the eighth answered as a student
-// who forgot LRU's age might (set-associative, 2 sets of 2 blocks).
+async function answer(page, answers, outcome) {
+    for (const [name, value] of answers) {
+        await page.locator(`#practice-answer-${name}`).fill(value);
+    }
+    await page.getByRole('radio', {name: outcome, exact: true}).check();
+    await page.locator('#practice-answer-replaced').press('Enter');
+}
+
+// Exercise 1 from its link: the first seven accesses answered in haste (every one a miss that replaces
+// nothing), the eighth as a student who forgot LRU's age might (set-associative, 2 sets of 2 blocks).
 async function practise(page) {
     await page.goto(`${page.url().replace(/#.*$/, '')}#exercise=1`);
     await page.reload();
     await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
     for (let access = 1; access < 8; ++access) {
-        await page.locator('#practice-check').click();
+        await answer(page, [['tag', '0'], ['index', '0'], ['word', '0'], ['replaced', '-']], 'miss');
         await page.locator('#practice-next').click();
     }
-    for (const [name, answer] of [['tag', '15525'], ['index', '0'], ['word', '0xc17'], ['replaced', '1']]) {
-        await page.locator(`#practice-answer-${name}`).fill(answer);
-    }
-    await page.getByRole('radio', {name: 'miss', exact: true}).check();
-    await page.locator('#practice-answer-replaced').press('Enter');
+    await answer(page, [['tag', '15525'], ['index', '0'], ['word', '0xc17'], ['replaced', '1']], 'miss');
     await page.evaluate(() => document.activeElement?.blur());
 }
 
