@@ -1,7 +1,7 @@
 #include "exercise/exercise_key.h"
 
 #include "config/cache_config.h"
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 #include "engine/replacement.h"
 #include "engine/simulation_state.h"
 

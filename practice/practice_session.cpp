@@ -1,7 +1,7 @@
 #include "practice/practice_session.h"
 
 #include "config/cache_config.h"
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 #include "engine/simulation_state.h"
 #include "exercise/kept_records.h"
 #include "exercise/sheet_texts.h"

@@ -1,10 +1,10 @@
 #include "web/page_json.h"
 
-#include "app/window_places.h"
 #include "config/field_text.h"
 #include "report/console_frame.h"
 #include "report/json_text.h"
 #include "view/main_scene.h"
+#include "view/window_places.h"
 #include "web/page_inputs.h"
 #include "web/page_screen.h"
 

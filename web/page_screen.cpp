@@ -1,6 +1,6 @@
 #include "web/page_screen.h"
 
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 #include "report/console_frame.h"
 #include "report/printed_text.h"
 #include "report/status_report.h"

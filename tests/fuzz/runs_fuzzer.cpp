@@ -16,9 +16,9 @@
 
 #include "cli/step_table.h"
 #include "config/cache_config.h"
-#include "config/dialog_buttons.h"
-#include "config/dialog_controls.h"
-#include "config/dialog_fields.h"
+#include "dialog/dialog_buttons.h"
+#include "dialog/dialog_controls.h"
+#include "dialog/dialog_fields.h"
 #include "engine/simulation_state.h"
 #include "report/printed_text.h"
 #include "report/status_report.h"

@@ -1,7 +1,7 @@
 #include "practice/step_explanation.h"
 
-#include "config/dialog_buttons.h"
 #include "core_state.h"
+#include "dialog/dialog_buttons.h"
 #include "exercise/exercise_draw.h"
 #include "practice/practice_session.h"
 

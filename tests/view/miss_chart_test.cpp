@@ -4,7 +4,7 @@
 #include "config/cache_config.h"
 #include "core_state.h"
 #include "engine/simulation_state.h"
-#include "view/gdi_surface.h"
+#include "windows/gdi_surface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 
 #include "config/cache_config.h"
 #include "config/choice_names.h"

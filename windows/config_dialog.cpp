@@ -1,10 +1,10 @@
-#include "config/config_dialog.h"
+#include "windows/config_dialog.h"
 
 #include "config/cache_config.h"
 #include "config/choice_names.h"
-#include "config/dialog_buttons.h"
-#include "config/dialog_controls.h"
 #include "config/field_text.h"
+#include "dialog/dialog_buttons.h"
+#include "dialog/dialog_controls.h"
 #include "resources/resource_ids.h"
 #include "windows/dialog_command.h"
 #include "windows/shell_state.h"

@@ -1,7 +1,7 @@
 // What the dialog's buttons do to the records, and when the window's effects see them: every front-end goes
 // through these entries, so their order is the dialog's order.
 
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 
 #include "config/cache_config.h"
 #include "config/choice_names.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/dialog_fields.h"
+#include "dialog/dialog_fields.h"
 
 // What the two buttons of the Configuration dialog do to the records, once for every front-end: the dialog,
 // the text front-end, the tests and the benchmarks. The dialog's window work happens between the steps on the

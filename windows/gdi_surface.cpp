@@ -1,7 +1,7 @@
-#include "view/gdi_surface.h"
+#include "windows/gdi_surface.h"
 
-#include "view/diagram_bitmaps.h"
-#include "view/gdi_objects.h"
+#include "windows/diagram_bitmaps.h"
+#include "windows/gdi_objects.h"
 
 #include <list>
 #include <string>
