@@ -28,11 +28,15 @@ void writePoint(JsonWriter& json, const ScenePoint& point) {
 }
 
 void writePen(JsonWriter& json, const ScenePen& pen) {
+    const bool dotted = pen.style == PenStyle::Dotted;
     json.beginObject("pen")
-        .text("style", pen.style == PenStyle::Dotted ? "dotted" : "solid")
+        .text("style", dotted ? "dotted" : "solid")
         .number("width", pen.width)
-        .text("color", colorText(pen.color))
-        .endObject();
+        .text("color", colorText(pen.color));
+    if (dotted) {
+        json.text("gaps", colorText(pen.gaps));
+    }
+    json.endObject();
 }
 
 void writeFill(JsonWriter& json, const SceneFill& fill) {
