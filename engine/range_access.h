@@ -6,8 +6,8 @@
 namespace range_access_detail {
 
 // A miss fills the range's first free block, or else evicts the victim of the replacement policy: under LRU
-// the block used longest ago, leastRecent. Returns the block filled and records it, and the one evicted, in
-// the step's record.
+// the block used longest ago, leastRecent (-1 under FIFO). The step's record gets the block filled and the
+// one evicted.
 inline void fillOnMiss(CacheSnapshot& cache, CandidateRange range, std::uint32_t tag, int leastRecent,
                        StepRecord& record) {
     const auto step = static_cast<std::uint32_t>(simulationState.simulationStep);
