@@ -169,7 +169,7 @@ void benchmarkStartToPainted(MemoryClient& client) {
     for (const Scene& scene : scenes) {
         configure(scene);
         printRow(scene.name, medianMs([] {
-                     pressStartSimulation({.repaint = repaintMainWindow});
+                     pressStartSimulation({.repaint = [](void*) { repaintMainWindow(); }});
                      GdiFlush();
                  }));
     }
