@@ -1,10 +1,10 @@
 #include "app/main_window.h"
 
 #include "app/menu_commands.h"
-#include "app/window_places.h"
 #include "config/choice_names.h"
 #include "resources/resource_ids.h"
-#include "view/main_view.h"
+#include "view/window_places.h"
+#include "windows/main_view.h"
 #include "windows/shell_state.h"
 
 #include <windowsx.h>

@@ -1,10 +1,10 @@
 #include "app/menu_commands.h"
 
 #include "app/help_dialog.h"
-#include "app/window_places.h"
-#include "config/config_dialog.h"
-#include "report/console_window.h"
 #include "resources/resource_ids.h"
+#include "view/window_places.h"
+#include "windows/config_dialog.h"
+#include "windows/console_window.h"
 #include "windows/shell_state.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "config/cache_config.h"
 #include "config/choice_names.h"
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 #include "engine/miss_kinds.h"
 #include "engine/random_source.h"
 #include "engine/simulation_driver.h"

@@ -3,10 +3,10 @@
 
 #include "app/main_window.h"
 #include "config/cache_config.h"
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 #include "engine/random_source.h"
 #include "resources/resource_ids.h"
-#include "view/main_view.h"
+#include "windows/main_view.h"
 #include "windows/shell_state.h"
 
 #include <windows.h>
@@ -169,7 +169,7 @@ void benchmarkStartToPainted(MemoryClient& client) {
     for (const Scene& scene : scenes) {
         configure(scene);
         printRow(scene.name, medianMs([] {
-                     pressStartSimulation({.repaint = repaintMainWindow});
+                     pressStartSimulation({.repaint = [](void*) { repaintMainWindow(); }});
                      GdiFlush();
                  }));
     }

@@ -2,7 +2,7 @@
 
 #include "lab/lab_messages.h"
 #include "lab/level_spec.h"
-#include "report/json_text.h"
+#include "report/json_writer.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -135,11 +135,6 @@ void appendCell(std::string& csv, std::string_view cell) {
     csv += cell;
 }
 
-void appendJsonNumber(std::string& out, std::string_view name, std::string_view value) {
-    appendJsonName(out, name);
-    out += value;
-}
-
 } // namespace
 
 std::string decimalText(double value, int digits) {
@@ -214,44 +209,39 @@ std::string labSummaryCsv(const LabSummary& summary) {
 }
 
 std::string labSummaryJson(const LabSummary& summary, const LabTraceFacts& trace) {
-    std::string json = "{";
-    JsonItems fields{json};
-    appendJsonName(fields.next(), "trace");
-    json += '{';
-    JsonItems traceFields{json};
-    appendJsonField(traceFields.next(), "name", trace.name);
-    appendJsonField(traceFields.next(), "format", trace.format);
-    appendJsonNumber(traceFields.next(), "accesses", number(summary.traceAccesses));
-    appendJsonNumber(traceFields.next(), "skipped", number(trace.skipped));
-    appendJsonNumber(traceFields.next(), "dropped_fetches", number(trace.dropped));
-    json += '}';
-    appendJsonName(fields.next(), "levels");
-    json += '[';
-    JsonItems levels{json};
+    std::string out;
+    JsonWriter json(out);
+    json.beginObject()
+        .beginObject("trace")
+        .text("name", trace.name)
+        .text("format", trace.format)
+        .numberText("accesses", number(summary.traceAccesses))
+        .numberText("skipped", number(trace.skipped))
+        .numberText("dropped_fetches", number(trace.dropped))
+        .endObject()
+        .beginArray("levels");
     for (std::size_t index = 0; index < summary.levels.size(); ++index) {
         const LevelSummary& level = summary.levels[index];
-        levels.next() += '{';
-        JsonItems items{json};
-        appendJsonField(items.next(), "level", levelName(static_cast<int>(index)));
+        json.beginObject().text("level", levelName(static_cast<int>(index)));
         for (const CountColumn& column : leadingColumns) {
-            appendJsonNumber(items.next(), column.name, number(level.*column.count));
+            json.numberText(column.name, number(level.*column.count));
         }
-        appendJsonNumber(items.next(), "miss_rate", levelRate(level));
+        json.numberText("miss_rate", levelRate(level));
         for (const CountColumn& column : trailingColumns) {
-            appendJsonNumber(items.next(), column.name, number(level.*column.count));
+            json.numberText(column.name, number(level.*column.count));
         }
-        json += '}';
+        json.endObject();
     }
-    json += ']';
-    appendJsonName(fields.next(), "memory");
-    json += '{';
-    JsonItems memory{json};
-    appendJsonNumber(memory.next(), "accesses", number(summary.memory.accesses));
-    appendJsonNumber(memory.next(), "reads", number(summary.memory.reads));
-    appendJsonNumber(memory.next(), "writes", number(summary.memory.writes));
-    appendJsonNumber(memory.next(), "bytes_in", number(summary.memory.bytesRead));
-    appendJsonNumber(memory.next(), "bytes_out", number(summary.memory.bytesWritten));
-    json += '}';
-    appendJsonNumber(fields.next(), "amat", decimalText(summary.amat, amatDigits));
-    return json + "}\n";
+    const MemorySummary& memory = summary.memory;
+    json.endArray()
+        .beginObject("memory")
+        .numberText("accesses", number(memory.accesses))
+        .numberText("reads", number(memory.reads))
+        .numberText("writes", number(memory.writes))
+        .numberText("bytes_in", number(memory.bytesRead))
+        .numberText("bytes_out", number(memory.bytesWritten))
+        .endObject()
+        .numberText("amat", decimalText(summary.amat, amatDigits))
+        .endObject();
+    return out + "\n";
 }

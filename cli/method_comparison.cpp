@@ -2,8 +2,8 @@
 
 #include "config/cache_config.h"
 #include "config/choice_names.h"
-#include "config/dialog_buttons.h"
 #include "config/list_text.h"
+#include "dialog/dialog_buttons.h"
 #include "engine/miss_kinds.h"
 #include "engine/miss_rate.h"
 #include "engine/simulation_state.h"

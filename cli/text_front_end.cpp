@@ -5,7 +5,7 @@
 #include "cli/text_options.h"
 #include "config/cache_config.h"
 #include "config/choice_names.h"
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 #include "engine/random_source.h"
 #include "exercise/exercise_sheet.h"
 #include "report/error_line.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/dialog_fields.h"
+#include "dialog/dialog_fields.h"
 
 #include <cstdint>
 #include <optional>

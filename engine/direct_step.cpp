@@ -22,8 +22,13 @@ void directStep(std::int32_t addressIndex, std::int32_t traceOffset) {
     // Hit or miss, every access fills the block anew as Loaded: direct mapping never marks a block Replaced.
     fillBlock(cache, block, static_cast<std::uint32_t>(simulationState.simulationStep), step.tag,
               BlockState::Loaded);
+    StepRecord& record = simulationState.stepRecords[slot(step.t)];
+    record.firstCandidate = block;
+    record.lastCandidate = block;
+    record.usedBlock = block;
     if (!wasEmpty && !hit) {
         cache.blockColor[slot(block)] = evictedBlockColor; // the miss evicted the RAM block that was there
+        record.evictedBlock = block;
     }
 }
 

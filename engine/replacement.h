@@ -45,6 +45,7 @@ inline void carryWholeSnapshot(int t) {
     to.lruRow = from.lruRow;
     to.blockTag = from.blockTag;
     to.loadStep = from.loadStep;
+    to.useStep = from.useStep;
     to.blockState = from.blockState;
     to.blockColor = from.blockColor;
 }
@@ -120,8 +121,9 @@ inline int lruVictim(const CacheSnapshot& cache, CandidateRange range) {
     return victim;
 }
 
-// A hit on block h: it stays or becomes Loaded and light blue; its loadStep is kept.
-inline void applyHit(CacheSnapshot& cache, int h) {
+// A hit on block h at step: it stays or becomes Loaded and light blue; its loadStep is kept.
+inline void applyHit(CacheSnapshot& cache, int h, std::uint32_t step) {
+    cache.useStep[slot(h)] = step;
     cache.blockState[slot(h)] = BlockState::Loaded;
     cache.blockColor[slot(h)] = filledBlockColor;
 }
@@ -130,6 +132,7 @@ inline void applyHit(CacheSnapshot& cache, int h) {
 // The LRU matrix is left to the caller, since direct mapping keeps none.
 inline void fillBlock(CacheSnapshot& cache, int v, std::uint32_t step, std::uint32_t tag, BlockState state) {
     cache.loadStep[slot(v)] = step;
+    cache.useStep[slot(v)] = step;
     cache.blockTag[slot(v)] = tag;
     cache.blockState[slot(v)] = state;
     cache.blockColor[slot(v)] = state == BlockState::Replaced ? evictedBlockColor : filledBlockColor;

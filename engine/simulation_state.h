@@ -21,16 +21,27 @@ struct CacheSnapshot {
     std::array<std::uint32_t, cacheBlockCapacity> lruRow{};
     std::array<std::uint32_t, cacheBlockCapacity> blockTag{};
     std::array<std::uint32_t, cacheBlockCapacity> loadStep{};
+    // The step that last hit or filled each block, 0 for none: LRU's age in steps.
+    std::array<std::uint32_t, cacheBlockCapacity> useStep{};
     std::array<BlockState, cacheBlockCapacity> blockState{};
     std::array<std::uint32_t, cacheBlockCapacity> blockColor{};
 
     bool operator==(const CacheSnapshot&) const = default;
 };
 
-// What one step looked up.
+// What one step looked up, and what it did: the blocks it could use (its one block under direct mapping, its
+// set, or the whole cache), the block it hit or filled, the block whose RAM block it evicted, and under LRU
+// the candidate used longest ago before it. A step that could use no block (only an unvalidated
+// configuration makes one) leaves lastCandidate below firstCandidate and every block -1.
 struct StepRecord {
     std::uint32_t tag = 0;
     std::uint32_t ramBlock = 0; // the address shifted right by wordBits, not masked
+    int firstCandidate = 0;
+    int lastCandidate = -1;
+    int usedBlock = -1;
+    int evictedBlock = -1;            // -1 when the step evicted nothing
+    int leastRecentBlock = -1;        // -1 under FIFO and direct mapping
+    std::uint32_t leastRecentUse = 0; // the step that last hit or filled it, 0 for never
 
     bool operator==(const StepRecord&) const = default;
 };

@@ -2,7 +2,7 @@
 
 #include "config/cache_config.h"
 #include "config/capacities.h"
-#include "config/dialog_fields.h"
+#include "dialog/dialog_fields.h"
 
 #include <array>
 #include <cstdint>

@@ -1,22 +1,11 @@
 #include "exercise/exercise_key.h"
 
 #include "config/cache_config.h"
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 #include "engine/replacement.h"
 #include "engine/simulation_state.h"
 
 namespace {
-
-// The block the step with trace index t evicted: the one it left light pink.
-int evictedBlock(int t, int n) {
-    const CacheSnapshot& cache = snapshotAt(t);
-    for (int b = 0; b < n; ++b) {
-        if (cache.blockColor[slot(b)] == evictedBlockColor) {
-            return b;
-        }
-    }
-    return -1;
-}
 
 std::uint32_t indexField(MappingMethod method, std::size_t t) {
     switch (method) {
@@ -44,7 +33,7 @@ void readWidths(ExerciseKey& key, MappingMethod method) {
                                                               : state.blocksPerSet;
 }
 
-ExerciseAccess readAccess(MappingMethod method, int t, int n) {
+ExerciseAccess readAccess(MappingMethod method, int t) {
     const SimulationState& state = simulationState;
     ExerciseAccess access;
     access.address = cacheConfig.addressSequence[slot(t)];
@@ -52,7 +41,7 @@ ExerciseAccess readAccess(MappingMethod method, int t, int n) {
     access.index = indexField(method, slot(t));
     access.word = state.wordOffset[slot(t)];
     access.hit = state.missFlag[slot(t)] == hitOutcome;
-    access.replacedBlock = evictedBlock(t, n);
+    access.replacedBlock = state.stepRecords[slot(t)].evictedBlock;
     access.kind = missKinds.kind[slot(t)];
     return access;
 }
@@ -68,13 +57,12 @@ ExerciseKey solveExercise(const Exercise& exercise) {
     pressStartSimulation();
     key.valid = true;
     readWidths(key, exercise.mapping);
-    const int n = key.cacheBlockCount;
     for (int t = 0; t < addressFieldCount; ++t) {
-        key.accesses[slot(t)] = readAccess(exercise.mapping, t, n);
+        key.accesses[slot(t)] = readAccess(exercise.mapping, t);
         key.misses += key.accesses[slot(t)].hit ? 0 : 1;
     }
     const CacheSnapshot& last = snapshotAt(addressFieldCount - 1);
-    for (int b = 0; b < n; ++b) {
+    for (int b = 0; b < key.cacheBlockCount; ++b) {
         key.finalCache[slot(b)] = {last.blockState[slot(b)] != BlockState::Empty, last.blockTag[slot(b)]};
     }
     return key;

@@ -1,8 +1,8 @@
 #include "practice/configuration_link.h"
 
-#include "config/dialog_field_names.h"
 #include "config/field_text.h"
 #include "config/list_text.h"
+#include "dialog/dialog_field_names.h"
 #include "practice/answer_reading.h"
 
 #include <algorithm>

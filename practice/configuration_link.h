@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/dialog_fields.h"
+#include "dialog/dialog_fields.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +13,7 @@
 // reaches a server. The fragment is a list of name=value parts joined by "&", percent-encoded:
 //   ram=1&cache=16&block=4096&sets=2&iterations=1&address0=24580&...&mapping=asociativa%20pe%20seturi
 //   exercise=7
-// The names are those of config/dialog_field_names.h. A field's value is its text, a decimal number of up to
+// The names are those of dialog/dialog_field_names.h. A field's value is its text, a decimal number of up to
 // ten digits that the dialog reads as one (at most 4294967295); a list's value is the text of its item. A
 // link leaves out the fields that hold "0" and the lists with no selection, as a new dialog has them.
 

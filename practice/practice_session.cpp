@@ -1,7 +1,7 @@
 #include "practice/practice_session.h"
 
 #include "config/cache_config.h"
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 #include "engine/simulation_state.h"
 #include "exercise/kept_records.h"
 #include "exercise/sheet_texts.h"
@@ -27,7 +27,7 @@ void prepare(PracticeSession& session, const Exercise& exercise, bool fromExerci
     session.exercise = exercise;
     session.fromExercise = fromExercise;
     session.key = solveExercise(exercise);
-    const std::array<StepFacts, addressFieldCount> facts = readStepFacts(session.key, exercise.mapping);
+    const std::array<StepFacts, addressFieldCount> facts = readStepFacts();
     const ExplainedCache cache{exercise.mapping, cacheConfig.replacementPolicy, session.key.cacheBlockCount};
     for (std::size_t t = 0; t < facts.size(); ++t) {
         session.explanations[t] = explainStep(cache, session.key.accesses[t], facts[t]);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/dialog_fields.h"
+#include "dialog/dialog_fields.h"
 #include "exercise/exercise_draw.h"
 #include "exercise/exercise_key.h"
 

@@ -99,8 +99,8 @@ void explainDirect(Sentence& out, const ExplainedCache& cache, const ExerciseAcc
 void writeVictim(Sentence& out, const ExplainedCache& cache, const StepFacts& facts, int victim) {
     const BlockBefore& block = facts.before[slot(victim)];
     if (cache.policy == ReplacementPolicy::Lru) {
-        out << "LRU inlocuieste blocul " << victim << ", folosit cel mai demult (la pasul " << block.lastUse
-            << ")";
+        out << "LRU inlocuieste blocul " << victim << ", folosit cel mai demult (la pasul "
+            << facts.leastRecentUse << ")";
     } else {
         out << "FIFO inlocuieste blocul " << victim << ", incarcat cel mai demult (la pasul "
             << block.loadStep << ")";

@@ -1,7 +1,7 @@
 #include "core_state.h"
 
 #include "config/choice_names.h"
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 #include "report/status_report.h"
 
 #include <gtest/gtest.h>

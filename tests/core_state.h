@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/cache_config.h"
-#include "config/dialog_fields.h"
+#include "dialog/dialog_fields.h"
 #include "report/printed_text.h" // printedText, which the tests read every printer with
 #include "startup_records.h"
 

@@ -26,7 +26,7 @@ constexpr const char* givenSequenceChartTitle =
 
 constexpr ChartPens chartPens{
     .outcome = {.style = PenStyle::Solid, .width = 3, .color = sceneRgb(0, 0, 0)},
-    .grid = {.style = PenStyle::Dotted, .width = 1, .color = sceneRgb(200, 200, 200)},
+    .grid = {.style = PenStyle::Dotted, .width = 1, .color = sceneRgb(200, 200, 200), .gaps = sceneWhite},
     .rate = {.style = PenStyle::Solid, .width = 3, .color = sceneRgb(255, 0, 0)},
 };
 

@@ -42,11 +42,13 @@ inline constexpr SceneColor sceneWhite = sceneRgb(255, 255, 255);
 
 enum class PenStyle { Solid, Dotted };
 
-// The outline of a rectangle or the stroke of a line. A width above 1 is centred on the line.
+// The outline of a rectangle or the stroke of a line. A width above 1 is centred on the line. A dotted pen
+// paints its gaps too, in their own colour; a solid pen has none.
 struct ScenePen {
     PenStyle style = PenStyle::Solid;
     int width = 1;
     SceneColor color = sceneBlack;
+    SceneColor gaps = sceneWhite;
 
     bool operator==(const ScenePen&) const = default;
 };

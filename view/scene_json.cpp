@@ -1,6 +1,6 @@
 #include "view/scene_json.h"
 
-#include "report/json_text.h"
+#include "report/json_writer.h"
 
 #include <cstdio>
 
@@ -13,95 +13,61 @@ std::string colorText(SceneColor color) {
     return text;
 }
 
-// Writes one JSON object field by field, the commas between them included; the object closes when the writer
-// goes.
-class JsonObject {
-  public:
-    explicit JsonObject(std::string& out) : out_(out) { out_ += '{'; }
-    ~JsonObject() { out_ += '}'; }
-    JsonObject(const JsonObject&) = delete;
-    JsonObject& operator=(const JsonObject&) = delete;
-
-    JsonObject& number(const char* name, int value) {
-        key(name) += std::to_string(value);
-        return *this;
-    }
-    JsonObject& text(const char* name, const std::string& value) {
-        appendJsonString(key(name), value);
-        return *this;
-    }
-    JsonObject& boolean(const char* name, bool value) {
-        key(name) += value ? "true" : "false";
-        return *this;
-    }
-    JsonObject& color(const char* name, SceneColor value) { return text(name, colorText(value)); }
-
-    // A nested value written by write(out), which starts after the field's name.
-    template <typename Write> JsonObject& value(const char* name, Write write) {
-        write(key(name));
-        return *this;
-    }
-
-  private:
-    std::string& key(const char* name) {
-        out_ += first_ ? "\"" : ",\"";
-        first_ = false;
-        out_ += name;
-        out_ += "\":";
-        return out_;
-    }
-
-    std::string& out_;
-    bool first_ = true;
-};
-
-void appendRect(std::string& out, const SceneRect& rect) {
-    JsonObject(out)
+void writeRect(JsonWriter& json, std::string_view name, const SceneRect& rect) {
+    json.beginObject(name)
         .number("left", rect.left)
         .number("top", rect.top)
         .number("right", rect.right)
-        .number("bottom", rect.bottom);
+        .number("bottom", rect.bottom)
+        .endObject();
 }
 
-void appendPoint(std::string& out, const ScenePoint& point) {
-    JsonObject(out).number("x", point.x).number("y", point.y);
+// A point as the object just begun, closed.
+void writePoint(JsonWriter& json, const ScenePoint& point) {
+    json.number("x", point.x).number("y", point.y).endObject();
 }
 
-void appendPen(std::string& out, const ScenePen& pen) {
-    JsonObject(out)
-        .text("style", pen.style == PenStyle::Dotted ? "dotted" : "solid")
+void writePen(JsonWriter& json, const ScenePen& pen) {
+    const bool dotted = pen.style == PenStyle::Dotted;
+    json.beginObject("pen")
+        .text("style", dotted ? "dotted" : "solid")
         .number("width", pen.width)
-        .color("color", pen.color);
+        .text("color", colorText(pen.color));
+    if (dotted) {
+        json.text("gaps", colorText(pen.gaps));
+    }
+    json.endObject();
 }
 
-void appendFill(std::string& out, const SceneFill& fill) {
-    JsonObject(out).boolean("hollow", fill.hollow).color("color", fill.color);
+void writeFill(JsonWriter& json, const SceneFill& fill) {
+    json.beginObject("fill").boolean("hollow", fill.hollow).text("color", colorText(fill.color)).endObject();
 }
 
-void appendFont(std::string& out, const SceneFont& font) {
-    JsonObject(out)
+void writeFont(JsonWriter& json, const SceneFont& font) {
+    json.beginObject("font")
         .text("face", font.face)
         .number("height", font.height)
         .number("width", font.width)
-        .number("weight", font.weight);
+        .number("weight", font.weight)
+        .endObject();
 }
 
-void appendFormat(std::string& out, const TextFormat& format) {
-    JsonObject(out)
+void writeFormat(JsonWriter& json, const TextFormat& format) {
+    json.beginObject("format")
         .text("align", format.align == TextAlign::Centre ? "centre" : "left")
         .boolean("verticallyCentred", format.verticallyCentred)
         .boolean("singleLine", format.singleLine)
         .boolean("clipped", format.clipped)
-        .boolean("expandsTabs", format.expandsTabs);
+        .boolean("expandsTabs", format.expandsTabs)
+        .endObject();
 }
 
-void appendPoints(std::string& out, const std::vector<ScenePoint>& points) {
-    out += '[';
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        out += i == 0 ? "" : ",";
-        appendPoint(out, points[i]);
+void writePoints(JsonWriter& json, const std::vector<ScenePoint>& points) {
+    json.beginArray("points");
+    for (const ScenePoint& point : points) {
+        writePoint(json.beginObject(), point);
     }
-    out += ']';
+    json.endArray();
 }
 
 const char* pictureName(ScenePicture picture) {
@@ -120,48 +86,46 @@ const char* pictureName(ScenePicture picture) {
 
 // Each command as one JSON object, its kind first.
 struct JsonLine {
-    std::string& out;
+    JsonWriter& json;
 
     void operator()(const RectangleCmd& command) const {
-        JsonObject(out)
-            .text("command", "rectangle")
-            .value("rect", [&](std::string& o) { appendRect(o, command.rect); })
-            .value("pen", [&](std::string& o) { appendPen(o, command.pen); })
-            .value("fill", [&](std::string& o) { appendFill(o, command.fill); });
+        json.beginObject().text("command", "rectangle");
+        writeRect(json, "rect", command.rect);
+        writePen(json, command.pen);
+        writeFill(json, command.fill);
+        json.endObject();
     }
 
     void operator()(const PolylineCmd& command) const {
-        JsonObject(out)
-            .text("command", "polyline")
-            .value("points", [&](std::string& o) { appendPoints(o, command.points); })
-            .value("pen", [&](std::string& o) { appendPen(o, command.pen); });
+        json.beginObject().text("command", "polyline");
+        writePoints(json, command.points);
+        writePen(json, command.pen);
+        json.endObject();
     }
 
     void operator()(const TextCmd& command) const {
-        JsonObject(out)
-            .text("command", "text")
-            .text("text", command.text)
-            .value("rect", [&](std::string& o) { appendRect(o, command.rect); })
-            .value("font", [&](std::string& o) { appendFont(o, command.font); })
-            .value("format", [&](std::string& o) { appendFormat(o, command.format); })
-            .color("color", command.color)
-            .color("background", command.background);
+        json.beginObject().text("command", "text").text("text", command.text);
+        writeRect(json, "rect", command.rect);
+        writeFont(json, command.font);
+        writeFormat(json, command.format);
+        json.text("color", colorText(command.color))
+            .text("background", colorText(command.background))
+            .endObject();
     }
 
     void operator()(const PictureCmd& command) const {
-        JsonObject(out)
-            .text("command", "picture")
-            .text("picture", pictureName(command.picture))
-            .value("corner", [&](std::string& o) { appendPoint(o, command.corner); });
+        json.beginObject().text("command", "picture").text("picture", pictureName(command.picture));
+        writePoint(json.beginObject("corner"), command.corner);
+        json.endObject();
     }
 
     void operator()(const GridCmd& command) const {
-        JsonObject(out)
-            .text("command", "grid")
-            .value("area", [&](std::string& o) { appendRect(o, command.area); })
-            .number("cellSize", command.cellSize)
-            .value("pen", [&](std::string& o) { appendPen(o, command.pen); })
-            .value("fill", [&](std::string& o) { appendFill(o, command.fill); });
+        json.beginObject().text("command", "grid");
+        writeRect(json, "area", command.area);
+        json.number("cellSize", command.cellSize);
+        writePen(json, command.pen);
+        writeFill(json, command.fill);
+        json.endObject();
     }
 };
 
@@ -170,8 +134,9 @@ struct JsonLine {
 std::string sceneJsonLines(const Scene& scene) {
     std::string out;
     out.reserve(scene.size() * 160); // a text command takes about 300 bytes, a rectangle 150
+    JsonWriter json(out);
     for (const SceneCommand& command : scene) {
-        std::visit(JsonLine{out}, command);
+        std::visit(JsonLine{json}, command);
         out += '\n';
     }
     return out;

@@ -1,13 +1,13 @@
 #include "web/page_inputs.h"
 
-#include "config/dialog_field_names.h"
+#include "dialog/dialog_field_names.h"
 #include "resources/resource_ids.h"
 
 #include <iterator>
 
 namespace {
 
-// The controls of the fields and lists named in config/dialog_field_names.h, in the same order.
+// The controls of the fields and lists named in dialog/dialog_field_names.h, in the same order.
 struct FieldControl {
     int controlId;
     bool DialogControls::*enabled; // null: always enabled

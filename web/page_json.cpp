@@ -1,10 +1,10 @@
 #include "web/page_json.h"
 
-#include "app/window_places.h"
 #include "config/field_text.h"
 #include "report/console_frame.h"
-#include "report/json_text.h"
+#include "report/json_writer.h"
 #include "view/main_scene.h"
+#include "view/window_places.h"
 #include "web/page_inputs.h"
 #include "web/page_screen.h"
 
@@ -19,134 +19,109 @@ std::string narrowItem(const wchar_t* item) {
     return text;
 }
 
-void appendNameAndId(std::string& out, std::string_view name, int id) {
-    appendJsonField(out, "name", name);
-    out += ',';
-    appendJsonField(out, "id", id);
+void beginNameAndId(JsonWriter& json, std::string_view name, int id) {
+    json.beginObject().text("name", name).number("id", id);
 }
 
-void appendListItems(std::string& out, std::int32_t list) {
-    out += "\"items\":[";
-    JsonItems items{out};
-    for (const wchar_t* item : listItems(list)) {
-        appendJsonString(items.next(), narrowItem(item));
-    }
-    out += ']';
-}
-
-void appendDialog(std::string& out, PageDialog& dialog) {
-    out += "\"dialog\":{";
-    appendJsonBool(out, "open", dialog.open);
-    out += ",\"selections\":{";
-    JsonItems selections{out};
+void writeDialog(JsonWriter& json, PageDialog& dialog) {
+    json.beginObject("dialog").boolean("open", dialog.open).beginObject("selections");
     for (std::int32_t list = 0; list < listCount; ++list) {
-        appendJsonField(selections.next(), listName(list), listSelection(dialog.fields, list));
+        json.number(listName(list), listSelection(dialog.fields, list));
     }
-    out += "},\"enabled\":{";
-    JsonItems enabled{out};
+    json.endObject().beginObject("enabled");
     for (std::int32_t field = 0; field < fieldCount; ++field) {
-        appendJsonBool(enabled.next(), fieldName(field), fieldEnabled(dialog.controls, field));
+        json.boolean(fieldName(field), fieldEnabled(dialog.controls, field));
     }
     for (std::int32_t list = 0; list < listCount; ++list) {
-        appendJsonBool(enabled.next(), listName(list), listEnabled(dialog.controls, list));
+        json.boolean(listName(list), listEnabled(dialog.controls, list));
     }
     for (const PageButton& button : pageButtons()) {
-        appendJsonBool(enabled.next(), button.name, button.enabled(dialog.controls));
+        json.boolean(button.name, button.enabled(dialog.controls));
     }
-    out += "}}";
+    json.endObject().endObject();
 }
 
-void appendConsole(std::string& out, const PageConsole& console) {
-    out += "\"console\":{";
-    appendJsonBool(out, "open", console.open);
-    out += ',';
-    appendJsonField(out, "title", consoleTitle);
-    out += ',';
-    appendJsonField(out, "width", consoleWidth);
-    out += ',';
-    appendJsonField(out, "height", console.height);
-    out += ',';
-    appendJsonField(out, "openings", static_cast<int>(console.openings));
-    out += '}';
+void writeConsole(JsonWriter& json, const PageConsole& console) {
+    json.beginObject("console")
+        .boolean("open", console.open)
+        .text("title", consoleTitle)
+        .number("width", consoleWidth)
+        .number("height", console.height)
+        .number("openings", console.openings)
+        .endObject();
 }
 
-void appendPlace(std::string& out, std::string_view name, WindowPlace place) {
-    appendJsonName(out, name);
-    out += '{';
-    appendJsonField(out, "x", place.x);
-    out += ',';
-    appendJsonField(out, "y", place.y);
+JsonWriter& writePlace(JsonWriter& json, std::string_view name, WindowPlace place) {
+    return json.beginObject(name).number("x", place.x).number("y", place.y);
 }
 
-void appendSize(std::string& out, int width, int height) {
-    out += ',';
-    appendJsonField(out, "width", width);
-    out += ',';
-    appendJsonField(out, "height", height);
+JsonWriter& writeSize(JsonWriter& json, int width, int height) {
+    return json.number("width", width).number("height", height);
 }
 
 } // namespace
 
 std::string windowPlacesJson() {
-    std::string json = "{";
-    appendPlace(json, "mainWindow", mainWindowPlace);
-    appendSize(json, mainWindowWidth, mainWindowHeight);
-    json += ",\"client\":{";
-    appendJsonField(json, "width", standardClient.right - standardClient.left);
-    json += ',';
-    appendJsonField(json, "height", standardClient.bottom - standardClient.top);
-    json += "}},";
-    appendPlace(json, "configurationDialog", configDialogPlace);
-    json += "},";
-    appendPlace(json, "helpDialog", helpDialogPlace);
-    json += "},";
-    appendPlace(json, "console", {consoleLeft, consoleTop});
-    appendSize(json, consoleWidth, fullReportConsoleHeight); // at its tallest
-    return json + "}}";
+    std::string out;
+    JsonWriter json(out);
+    json.beginObject();
+    writeSize(writePlace(json, "mainWindow", mainWindowPlace), mainWindowWidth, mainWindowHeight);
+    writeSize(json.beginObject("client"), standardClient.right - standardClient.left,
+              standardClient.bottom - standardClient.top)
+        .endObject()
+        .endObject();
+    writePlace(json, "configurationDialog", configDialogPlace).endObject();
+    writePlace(json, "helpDialog", helpDialogPlace).endObject();
+    // the console at its tallest
+    writeSize(writePlace(json, "console", {consoleLeft, consoleTop}), consoleWidth, fullReportConsoleHeight)
+        .endObject();
+    json.endObject();
+    return out;
 }
 
 std::string inputDescriptionJson() {
-    std::string json = "{\"fields\":[";
-    JsonItems fields{json};
+    std::string out;
+    JsonWriter json(out);
+    json.beginObject().beginArray("fields");
     for (std::int32_t field = 0; field < fieldCount; ++field) {
-        fields.next() += '{';
-        appendNameAndId(json, fieldName(field), fieldControlId(field));
-        json += '}';
+        beginNameAndId(json, fieldName(field), fieldControlId(field));
+        json.endObject();
     }
-    json += "],\"lists\":[";
-    JsonItems lists{json};
+    json.endArray().beginArray("lists");
     for (std::int32_t list = 0; list < listCount; ++list) {
-        lists.next() += '{';
-        appendNameAndId(json, listName(list), listControlId(list));
-        json += ',';
-        appendListItems(json, list);
-        json += '}';
+        beginNameAndId(json, listName(list), listControlId(list));
+        json.beginArray("items");
+        for (const wchar_t* item : listItems(list)) {
+            json.text(narrowItem(item));
+        }
+        json.endArray().endObject();
     }
-    json += "],\"buttons\":[";
-    JsonItems buttons{json};
+    json.endArray().beginArray("buttons");
     for (const PageButton& button : pageButtons()) {
-        buttons.next() += '{';
-        appendNameAndId(json, button.name, button.controlId);
-        json += '}';
+        beginNameAndId(json, button.name, button.controlId);
+        json.endObject();
     }
-    return json + "]}";
+    json.endArray().endObject();
+    return out;
 }
 
 std::string dialogTextsJson() {
-    std::string json = "{";
-    JsonItems texts{json};
+    std::string out;
+    JsonWriter json(out);
+    json.beginObject();
     for (std::int32_t field = 0; field < fieldCount; ++field) {
-        appendJsonField(texts.next(), fieldName(field), *fieldText(pageScreen.dialog.fields, field));
+        json.text(fieldName(field), *fieldText(pageScreen.dialog.fields, field));
     }
-    return json + "}";
+    json.endObject();
+    return out;
 }
 
 std::string screenStateJson() {
-    std::string json = "{";
-    appendDialog(json, pageScreen.dialog);
-    json += ',';
-    appendConsole(json, pageScreen.console);
-    json += ',';
-    appendJsonField(json, "repaints", static_cast<int>(pageScreen.repaints));
-    return json + "}";
+    std::string out;
+    JsonWriter json(out);
+    json.beginObject();
+    writeDialog(json, pageScreen.dialog);
+    writeConsole(json, pageScreen.console);
+    json.number("repaints", pageScreen.repaints).endObject();
+    return out;
 }

@@ -3,7 +3,7 @@
 #include "config/cache_config.h"
 #include "practice/configuration_link.h"
 #include "practice/practice_texts.h"
-#include "report/json_text.h"
+#include "report/json_writer.h"
 #include "web/page_practice.h"
 #include "web/page_screen.h"
 
@@ -50,13 +50,14 @@ std::string openLinkJson() {
     } else if (reading.hasFields) {
         fillNewDialog(reading.fields);
     }
-    std::string json = "{";
-    appendJsonBool(json, "exercise", reading.exercise.has_value());
-    json += ',';
-    appendJsonBool(json, "dialog", !reading.exercise && reading.hasFields);
-    json += ',';
-    appendJsonField(json, "line", unreadLinkMessage(reading));
-    return json + "}";
+    std::string out;
+    JsonWriter(out)
+        .beginObject()
+        .boolean("exercise", reading.exercise.has_value())
+        .boolean("dialog", !reading.exercise && reading.hasFields)
+        .text("line", unreadLinkMessage(reading))
+        .endObject();
+    return out;
 }
 
 std::string linkQuestionJson() {
@@ -69,9 +70,9 @@ std::string linkQuestionJson() {
                dialog.fields != reading.fields) {
         question = practice_text::replaceDialog;
     }
-    std::string json = "{";
-    appendJsonField(json, "question", question);
-    return json + "}";
+    std::string out;
+    JsonWriter(out).beginObject().text("question", question).endObject();
+    return out;
 }
 
 std::string currentLinkJson() {
@@ -86,9 +87,7 @@ std::string currentLinkJson() {
     } else {
         line = practice_text::nothingToLink;
     }
-    std::string json = "{";
-    appendJsonField(json, "fragment", fragment);
-    json += ',';
-    appendJsonField(json, "line", line);
-    return json + "}";
+    std::string out;
+    JsonWriter(out).beginObject().text("fragment", fragment).text("line", line).endObject();
+    return out;
 }

@@ -5,7 +5,7 @@
 #include "exercise/sheet_texts.h"
 #include "practice/answer_reading.h"
 #include "practice/practice_texts.h"
-#include "report/json_text.h"
+#include "report/json_writer.h"
 #include "report/printed_text.h"
 #include "view/main_scene.h"
 #include "view/scene_json.h"
@@ -50,98 +50,78 @@ Question questionAt(std::size_t q) {
     return static_cast<Question>(q);
 }
 
-void appendText(std::string& out, std::string_view name, std::string_view value) {
-    out += ',';
-    appendJsonField(out, name, value);
-}
-
-void appendQuestions(std::string& out) {
-    out += ",\"questions\":[";
-    JsonItems items{out};
+void writeQuestions(JsonWriter& json) {
+    json.beginArray("questions");
     for (std::size_t q = 0; q < questionCount; ++q) {
         const bool asked = isAsked(pageSession, questionAt(q));
-        items.next() += '{';
-        appendJsonField(out, "name", questionNames[q]);
-        appendText(out, "label", asked ? questionLabel(questionAt(q)) : "");
-        out += ',';
-        appendJsonBool(out, "asked", asked);
-        out += '}';
+        json.beginObject()
+            .text("name", questionNames[q])
+            .text("label", asked ? questionLabel(questionAt(q)) : "")
+            .boolean("asked", asked)
+            .endObject();
     }
-    out += ']';
+    json.endArray();
 }
 
-void appendUnanswered(std::string& out) {
-    out += ",\"unanswered\":[";
-    JsonItems items{out};
+void writeUnanswered(JsonWriter& json) {
+    json.beginArray("unanswered");
     for (const Question question : unanswered) {
-        appendJsonString(items.next(), questionNames[static_cast<std::size_t>(question)]);
+        json.text(questionNames[static_cast<std::size_t>(question)]);
     }
-    out += ']';
+    json.endArray();
 }
 
-void appendVerdicts(std::string& out) {
+void writeVerdicts(JsonWriter& json) {
     const StepVerdict& verdict = pageSession.verdict;
-    out += ",\"verdicts\":[";
-    JsonItems items{out};
+    json.beginArray("verdicts");
     for (std::size_t q = 0; q < questionCount; ++q) {
         const QuestionVerdict& question = verdict.questions[q];
         if (!question.asked) {
             continue;
         }
-        items.next() += '{';
-        appendJsonField(out, "name", questionNames[q]);
-        appendText(out, "label", questionLabel(questionAt(q)));
-        appendText(out, "given", question.given);
-        appendText(out, "right", question.right);
-        out += ',';
-        appendJsonBool(out, "correct", question.correct);
-        out += '}';
+        json.beginObject()
+            .text("name", questionNames[q])
+            .text("label", questionLabel(questionAt(q)))
+            .text("given", question.given)
+            .text("right", question.right)
+            .boolean("correct", question.correct)
+            .endObject();
     }
-    out += ']';
-    appendText(out, "kind", verdict.kind);
-    appendText(out, "why", verdict.why);
+    json.endArray().text("kind", verdict.kind).text("why", verdict.why);
 }
 
-void appendScores(std::string& out) {
-    out += ",\"scores\":[";
-    JsonItems items{out};
+void writeScores(JsonWriter& json) {
+    json.beginArray("scores");
     for (std::size_t q = 0; q < questionCount; ++q) {
         if (isAsked(pageSession, questionAt(q))) {
-            appendJsonString(items.next(),
-                             practice_text::scoreLine(questionLabel(questionAt(q)),
-                                                      pageSession.rightAnswers[q], addressFieldCount));
+            json.text(practice_text::scoreLine(questionLabel(questionAt(q)), pageSession.rightAnswers[q],
+                                               addressFieldCount));
         }
     }
-    out += ']';
-    appendText(out, "missRate", missRateText(pageSession.key.misses));
+    json.endArray().text("missRate", missRateText(pageSession.key.misses));
 }
 
-void appendSession(std::string& out) {
+void writeSession(JsonWriter& json) {
     const PracticeSession& session = pageSession;
     if (session.fromExercise) {
-        appendText(out, "exercise", std::to_string(session.exercise.seed));
+        json.text("exercise", std::to_string(session.exercise.seed));
     }
-    appendText(out, "summary", practice_text::configurationSummary(session));
-    out += ',';
-    appendJsonField(out, "step", session.step);
-    out += ',';
-    appendJsonField(out, "steps", addressFieldCount);
-    appendText(out, "heading", practice_text::questionHeading(session));
-    appendQuestions(out);
-    appendUnanswered(out);
-    out += ',';
-    appendJsonBool(out, "checked", session.checked);
-    out += ',';
-    appendJsonBool(out, "finished", isFinished(session));
+    json.text("summary", practice_text::configurationSummary(session))
+        .number("step", session.step)
+        .number("steps", addressFieldCount)
+        .text("heading", practice_text::questionHeading(session));
+    writeQuestions(json);
+    writeUnanswered(json);
+    json.boolean("checked", session.checked).boolean("finished", isFinished(session));
     if (session.checked) {
-        appendVerdicts(out);
+        writeVerdicts(json);
     }
     if (isFinished(session)) {
-        appendScores(out);
+        writeScores(json);
     }
 }
 
-void appendTexts(std::string& out) {
+void writeTexts(JsonWriter& json) {
     namespace t = practice_text;
     const std::pair<const char*, const char*> named[] = {
         {"menu", t::menu},
@@ -179,21 +159,20 @@ void appendTexts(std::string& out) {
         {"no", t::no},
         {"dismiss", t::dismiss},
     };
-    out += "\"texts\":{";
-    JsonItems items{out};
+    json.beginObject("texts");
     for (const auto& [name, value] : named) {
-        appendJsonField(items.next(), name, value);
+        json.text(name, value);
     }
-    out += '}';
+    json.endObject();
 }
 
-template <std::size_t N> void appendNames(std::string& out, const char* const (&names)[N]) {
-    out += '[';
-    JsonItems items{out};
+template <std::size_t N>
+void writeNames(JsonWriter& json, std::string_view field, const char* const (&names)[N]) {
+    json.beginArray(field);
     for (const char* name : names) {
-        appendJsonString(items.next(), name);
+        json.text(name);
     }
-    out += ']';
+    json.endArray();
 }
 
 } // namespace
@@ -277,31 +256,33 @@ bool nextPracticeStep() {
 }
 
 std::string practiceDescriptionJson() {
-    std::string json = "{";
-    appendTexts(json);
-    json += ",\"slots\":{";
-    JsonItems slots{json};
+    std::string out;
+    JsonWriter json(out);
+    json.beginObject();
+    writeTexts(json);
+    json.beginObject("slots");
     for (std::int32_t slot = 0; slot < pageTextCount; ++slot) {
-        appendJsonField(slots.next(), slotNames[slot], slot);
+        json.number(slotNames[slot], slot);
     }
-    json += "},\"questions\":";
-    appendNames(json, questionNames);
-    json += ",\"outcomes\":[";
-    JsonItems outcomes{json};
+    json.endObject();
+    writeNames(json, "questions", questionNames);
+    json.beginArray("outcomes");
     for (const bool hit : {true, false}) {
-        appendJsonString(outcomes.next(), outcomeText(hit));
+        json.text(outcomeText(hit));
     }
-    return json + "]}";
+    json.endArray().endObject();
+    return out;
 }
 
 std::string practiceStateJson() {
-    std::string json = "{";
-    appendJsonBool(json, "active", pageSession.active);
+    std::string out;
+    JsonWriter json(out);
+    json.beginObject().boolean("active", pageSession.active);
     if (pageSession.active) {
-        appendSession(json);
+        writeSession(json);
     }
-    appendText(json, "line", practiceLine);
-    return json + "}";
+    json.text("line", practiceLine).endObject();
+    return out;
 }
 
 std::string practiceSceneLines() {
@@ -320,16 +301,16 @@ std::string sheetRequestJson() {
                           : !count                           ? practice_text::badSheetCount
                           : !sheetNumbersFit(*first, *count) ? practice_text::sheetsPastLast
                                                              : nullptr;
-    std::string json = "{";
-    appendJsonBool(json, "ok", refusal == nullptr);
+    std::string out;
+    JsonWriter json(out);
+    json.beginObject().boolean("ok", refusal == nullptr);
     if (refusal != nullptr) {
-        appendText(json, "line", refusal);
-        return json + "}";
+        json.text("line", refusal);
+    } else {
+        json.text("first", std::to_string(*first)).number("count", *count);
     }
-    appendText(json, "first", std::to_string(*first));
-    json += ',';
-    appendJsonField(json, "count", static_cast<int>(*count));
-    return json + "}";
+    json.endObject();
+    return out;
 }
 
 std::string exerciseSheetsText(std::uint64_t first, std::int32_t count, bool answers) {

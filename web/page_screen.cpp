@@ -1,6 +1,6 @@
 #include "web/page_screen.h"
 
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 #include "report/console_frame.h"
 #include "report/printed_text.h"
 #include "report/status_report.h"
@@ -13,25 +13,56 @@ DialogControls& controls() {
     return pageScreen.dialog.controls;
 }
 
-void showValidity(bool valid, bool randomSequence) {
-    controls() = afterSetareMod(controls(), valid, randomSequence);
+void repaint(PageScreen& screen) {
+    ++screen.repaints;
 }
 
-void showRunFinished() {
-    controls() = afterStartSimulation(controls());
+void openConsoleOf(PageScreen& screen) {
+    PageConsole& console = screen.console;
+    if (console.open) {
+        return; // its report stays as it was printed
+    }
+    console.open = true;
+    console.height = consoleHeight();
+    console.text = printedText(printStatusReport);
+    ++console.openings;
+    repaint(screen);
+}
+
+void closeConsoleOf(PageScreen& screen) {
+    screen.console.open = false;
+    screen.console.text.clear();
+    repaint(screen);
+}
+
+// The buttons' effects on the screen record that is their context.
+PageScreen& screenOf(void* context) {
+    return *static_cast<PageScreen*>(context);
+}
+
+void showValidity(void* context, bool valid, bool randomSequence) {
+    DialogControls& dialogControls = screenOf(context).dialog.controls;
+    dialogControls = afterSetareMod(dialogControls, valid, randomSequence);
+}
+
+void showRunFinished(void* context) {
+    DialogControls& dialogControls = screenOf(context).dialog.controls;
+    dialogControls = afterStartSimulation(dialogControls);
 }
 
 // A fresh console shows the report for the records as they are now.
-void reopenConsole() {
-    closeConsole();
-    openConsole();
+void reopenConsole(void* context) {
+    closeConsoleOf(screenOf(context));
+    openConsoleOf(screenOf(context));
 }
 
-void repaint() {
-    ++pageScreen.repaints;
+void repaintScreen(void* context) {
+    repaint(screenOf(context));
 }
 
-constexpr ButtonEffects pageEffects{showValidity, showRunFinished, reopenConsole, repaint};
+ButtonEffects effectsOn(PageScreen& screen) {
+    return {showValidity, showRunFinished, reopenConsole, repaintScreen, &screen};
+}
 
 } // namespace
 
@@ -40,26 +71,16 @@ bool openConfigurationDialog() {
         return false;
     }
     pageScreen.dialog = PageDialog{.open = true};
-    repaint();
+    repaint(pageScreen);
     return true;
 }
 
 void openConsole() {
-    PageConsole& console = pageScreen.console;
-    if (console.open) {
-        return; // its report stays as it was printed
-    }
-    console.open = true;
-    console.height = consoleHeight();
-    console.text = printedText(printStatusReport);
-    ++console.openings;
-    repaint();
+    openConsoleOf(pageScreen);
 }
 
 void closeConsole() {
-    pageScreen.console.open = false;
-    pageScreen.console.text.clear();
-    repaint();
+    closeConsoleOf(pageScreen);
 }
 
 bool notifyMappingList(bool selectionChanged) {
@@ -85,7 +106,7 @@ bool pressSetareModOnPage() {
     if (!pageScreen.dialog.open) {
         return false;
     }
-    pressSetareMod(pageScreen.dialog.fields, pageEffects);
+    pressSetareMod(pageScreen.dialog.fields, effectsOn(pageScreen));
     return true;
 }
 
@@ -93,7 +114,7 @@ bool pressStartSimulationOnPage() {
     if (!pageScreen.dialog.open || !controls().startSimulation) {
         return false;
     }
-    pressStartSimulation(pageEffects);
+    pressStartSimulation(effectsOn(pageScreen));
     return true;
 }
 

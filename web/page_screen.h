@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/dialog_controls.h"
-#include "config/dialog_fields.h"
+#include "dialog/dialog_controls.h"
+#include "dialog/dialog_fields.h"
 
 #include <cstdint>
 #include <string>

@@ -7,9 +7,9 @@
 #include "config/choice_names.h"
 #include "core_state.h"
 #include "engine/simulation_state.h"
-#include "report/console_window.h"
 #include "report/status_report.h"
 #include "resources/resource_ids.h"
+#include "windows/console_window.h"
 #include "windows/shell_state.h"
 
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "windows/shell_state.h"
 #include "app_fixture.h"
 #include "config/cache_config.h"
-#include "report/console_window.h"
 #include "resources/resource_ids.h"
+#include "windows/console_window.h"
+#include "windows/shell_state.h"
 
 #include <cstdlib>
 

@@ -9,9 +9,9 @@
 // standard output (time, processes, handles) are the ones quoted in the README.
 
 #include "config/cache_config.h"
-#include "config/dialog_buttons.h"
-#include "config/dialog_fields.h"
 #include "core_state.h"
+#include "dialog/dialog_buttons.h"
+#include "dialog/dialog_fields.h"
 #include "dialog_driver.h"
 #include "process_footprint.h"
 #include "remote_application.h"

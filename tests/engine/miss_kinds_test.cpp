@@ -1,7 +1,7 @@
 #include "engine/miss_kinds.h"
 
-#include "config/dialog_buttons.h"
 #include "core_state.h"
+#include "dialog/dialog_buttons.h"
 #include "engine/simulation_state.h"
 
 #include <gtest/gtest.h>

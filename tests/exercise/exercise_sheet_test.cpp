@@ -2,8 +2,8 @@
 
 #include "cli/step_table.h"
 #include "cli/text_lines.h"
-#include "config/dialog_buttons.h"
 #include "core_state.h"
+#include "dialog/dialog_buttons.h"
 
 #include <gtest/gtest.h>
 

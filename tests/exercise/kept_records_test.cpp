@@ -1,8 +1,8 @@
 #include "exercise/kept_records.h"
 
 #include "config/choice_names.h"
-#include "config/dialog_buttons.h"
 #include "core_state.h"
+#include "dialog/dialog_buttons.h"
 #include "engine/miss_kinds.h"
 #include "engine/simulation_state.h"
 #include "exercise/exercise_sheet.h"

@@ -16,9 +16,9 @@
 
 #include "cli/step_table.h"
 #include "config/cache_config.h"
-#include "config/dialog_buttons.h"
-#include "config/dialog_controls.h"
-#include "config/dialog_fields.h"
+#include "dialog/dialog_buttons.h"
+#include "dialog/dialog_controls.h"
+#include "dialog/dialog_fields.h"
 #include "engine/simulation_state.h"
 #include "report/printed_text.h"
 #include "report/status_report.h"
@@ -109,9 +109,6 @@ struct ResetChoices {
     bool operator==(const ResetChoices&) const = default;
 };
 
-class Session;
-Session* current = nullptr; // the session whose dialog the button effects act on
-
 class Session {
   public:
     Session() : stream_(openTextStream()) {
@@ -122,7 +119,6 @@ class Session {
 
     // Applies every action of the input and returns every byte the session wrote.
     std::string perform(std::string_view input) {
-        current = this;
         steps_.emplace(stream_.file);
         std::size_t actions = 0;
         while (!input.empty() && actions < maxActions) {
@@ -131,22 +127,28 @@ class Session {
             input.remove_prefix(std::min(end + 1, input.size()));
             ++actions;
         }
-        current = nullptr;
         return closeTextStream(stream_);
     }
 
   private:
-    static void showValidity(bool valid, bool randomSequence) {
-        current->controls_ = afterSetareMod(current->controls_, valid, randomSequence);
+    // The button effects act on the session that is their context.
+    static Session& sessionOf(void* context) { return *static_cast<Session*>(context); }
+    static void showValidity(void* context, bool valid, bool randomSequence) {
+        Session& session = sessionOf(context);
+        session.controls_ = afterSetareMod(session.controls_, valid, randomSequence);
     }
-    static void showRunFinished() { current->controls_ = afterStartSimulation(current->controls_); }
-    static void reopenConsole() { current->printReport(); }
-    static void repaint() {
+    static void showRunFinished(void* context) {
+        Session& session = sessionOf(context);
+        session.controls_ = afterStartSimulation(session.controls_);
+    }
+    static void reopenConsole(void* context) { sessionOf(context).printReport(); }
+    static void repaint(void* context) {
         if (resultsReady == 1) { // after a run: the results; otherwise the title picture, nothing to write
-            std::fputs(sceneJsonLines(recordMainView(standardClient)).c_str(), current->stream_.file);
+            std::fputs(sceneJsonLines(recordMainView(standardClient)).c_str(),
+                       sessionOf(context).stream_.file);
         }
     }
-    static constexpr ButtonEffects effects{showValidity, showRunFinished, reopenConsole, repaint};
+    ButtonEffects effects() { return {showValidity, showRunFinished, reopenConsole, repaint, this}; }
 
     void printReport() {
         std::fflush(stream_.file);
@@ -200,7 +202,7 @@ class Session {
         } else if (word == "focus") {
             controls_ = afterMappingNotification(controls_, fields_.mapping, false);
         } else if (word == "setare") {
-            pressSetareMod(fields_, effects);
+            pressSetareMod(fields_, effects());
             checkSetareMod();
         } else if (word == "start" && controls_.startSimulation) {
             startSimulation();
@@ -323,7 +325,7 @@ class Session {
             loadedBlocks_.clear();
             individualRuns_ = 0;
         }
-        pressStartSimulation(effects);
+        pressStartSimulation(effects());
         FUZZ_CHECK(!controls_.startSimulation, "START SIMULARE still enabled after the run");
         FUZZ_CHECK(
             lastReport_.starts_with("=====================================\nSimulator metode de mapare\n"),

@@ -4,9 +4,9 @@
 #include "lab_test_support.h"
 
 #include "config/cache_config.h"
-#include "config/dialog_buttons.h"
 #include "config/validation.h"
 #include "core_state.h"
+#include "dialog/dialog_buttons.h"
 #include "engine/miss_kinds.h"
 #include "engine/random_source.h"
 #include "engine/simulation_driver.h"

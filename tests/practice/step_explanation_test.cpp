@@ -1,7 +1,7 @@
 #include "practice/step_explanation.h"
 
-#include "config/dialog_buttons.h"
 #include "core_state.h"
+#include "dialog/dialog_buttons.h"
 #include "exercise/exercise_draw.h"
 #include "practice/practice_session.h"
 
@@ -114,7 +114,7 @@ TEST_F(StepExplanation, TheCitedOrderAndAgeAreThoseTheEngineChoseBy) {
     for (std::uint64_t seed = 0; seed < 300; ++seed) {
         const Exercise exercise = drawExercise(seed);
         const ExerciseKey key = solveExercise(exercise);
-        const std::array<StepFacts, addressFieldCount> facts = readStepFacts(key, exercise.mapping);
+        const std::array<StepFacts, addressFieldCount> facts = readStepFacts();
         for (std::size_t t = 0; t < facts.size(); ++t) {
             const StepFacts& step = facts[t];
             const ExerciseAccess& access = key.accesses[t];

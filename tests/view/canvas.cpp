@@ -1,6 +1,6 @@
 #include "canvas.h"
 
-#include "view/main_view.h"
+#include "windows/main_view.h"
 #include "windows/shell_state.h"
 
 #include <algorithm>

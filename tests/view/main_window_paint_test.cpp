@@ -4,8 +4,8 @@
 
 #include "app/main_window.h"
 #include "resources/resource_ids.h"
-#include "view/main_view.h"
 #include "view/view_layout.h"
+#include "windows/main_view.h"
 #include "windows/shell_state.h"
 
 #include <gtest/gtest.h>

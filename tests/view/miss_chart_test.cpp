@@ -4,7 +4,7 @@
 #include "config/cache_config.h"
 #include "core_state.h"
 #include "engine/simulation_state.h"
-#include "view/gdi_surface.h"
+#include "windows/gdi_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -140,6 +140,42 @@ TEST_F(MissChart, GridIsTheDottedCellsPixelForPixel) {
     }
     EXPECT_EQ(differences, 0);
     EXPECT_GT(cells.count(cells.client(), isGridGrey), 3200);
+}
+
+// A dotted pen's gaps are its own colour, not the background of the text drawn before it: along a dotted line
+// and a grid cell's outline every pixel is the pen's colour or its gaps' colour, and both show.
+TEST_F(MissChart, DottedPensPaintTheirGapsInTheirOwnColour) {
+    const SceneColor red = sceneRgb(255, 0, 0);
+    const SceneColor green = sceneRgb(0, 255, 0);
+    const SceneColor blue = sceneRgb(0, 0, 255);
+    const ScenePen linePen{PenStyle::Dotted, 1, sceneBlack, green};
+    const ScenePen cellPen{PenStyle::Dotted, 1, sceneBlack, blue};
+    replayScene(
+        canvas.dc(),
+        Scene{
+            TextCmd{.text = "x", .rect = {0, 0, 40, 20}, .font = {"NewFont", 11, 7, 700}, .background = red},
+            PolylineCmd{.points = {{10, 100}, {100, 100}}, .pen = linePen},
+            TextCmd{.text = "y", .rect = {0, 20, 40, 40}, .font = {"NewFont", 11, 7, 700}, .background = red},
+            GridCmd{
+                .area = {200, 100, 210, 110}, .cellSize = 10, .pen = cellPen, .fill = {false, sceneWhite}}});
+    GdiFlush();
+    const auto countOf = [&](const RECT& region, COLORREF colour) {
+        int count = 0;
+        for (int y = region.top; y < region.bottom; ++y) {
+            for (int x = region.left; x < region.right; ++x) {
+                count += canvas.pixel(x, y) == colour ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    const RECT line{10, 100, 100, 101};
+    EXPECT_GT(countOf(line, green), 0);
+    EXPECT_GT(countOf(line, sceneBlack), 0);
+    EXPECT_EQ(countOf(line, green) + countOf(line, sceneBlack), 90);
+    const RECT cellTop{200, 100, 210, 101};
+    EXPECT_GT(countOf(cellTop, blue), 0);
+    EXPECT_GT(countOf(cellTop, sceneBlack), 0);
+    EXPECT_EQ(countOf(cellTop, blue) + countOf(cellTop, sceneBlack), 10);
 }
 
 // The vertical caption stands one character to a 15-pixel box from y = 100; its two spaces leave their boxes

@@ -2,7 +2,7 @@
 #include "gdi_object_probe.h"
 #include "scenes.h"
 
-#include "view/main_view.h"
+#include "windows/main_view.h"
 #include "windows/shell_state.h"
 
 #include <gtest/gtest.h>

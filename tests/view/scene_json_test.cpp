@@ -31,10 +31,10 @@ TEST(SceneJson, OneLinePerCommandInOrder) {
         R"({"command":"picture","picture":"set_associative_mapping","corner":{"x":350,"y":30}})"
         "\n"
         R"({"command":"polyline","points":[{"x":70,"y":30},{"x":70,"y":430},{"x":-1,"y":2}],)"
-        R"("pen":{"style":"dotted","width":3,"color":"#ff0000"}})"
+        R"("pen":{"style":"dotted","width":3,"color":"#ff0000","gaps":"#ffffff"}})"
         "\n"
         R"({"command":"grid","area":{"left":71,"top":30,"right":871,"bottom":430},"cellSize":10,)"
-        R"("pen":{"style":"dotted","width":1,"color":"#c8c8c8"},"fill":{"hollow":true,"color":"#ffffff"}})"
+        R"("pen":{"style":"dotted","width":1,"color":"#c8c8c8","gaps":"#ffffff"},"fill":{"hollow":true,"color":"#ffffff"}})"
         "\n");
 }
 

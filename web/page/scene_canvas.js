@@ -1,9 +1,10 @@
 // The main view's surface in the page: replays the recorded scene's drawing commands (rectangle, polyline,
 // text, picture, grid; README "The main view as drawing commands") on a canvas as the Windows program's GDI
 // replays them: pixel coordinates with right and bottom edges excluded, 1-pixel pens on whole pixels, dotted
-// pens 3 pixels on and 3 off with the gaps in the background colour, each outline starting its pattern
-// afresh, texts on an opaque band as wide as the text, vertically centred on their rectangle's mid-point and
-// clipped to it. It decides nothing about what is drawn.
+// pens 3 pixels on and 3 off with the gaps in the pen's gap colour, each outline starting its pattern afresh,
+// texts on an opaque band as wide as the text, vertically centred on their rectangle's mid-point and clipped
+// to it. Each command carries all it needs: nothing is kept from one command to the next but the canvas. It
+// decides nothing about what is drawn.
 
 const dotLength = 3;              // a dotted pen's dots and gaps, in pixels
 const cellBackground = '#ffffff'; // the window's own background, erased before every paint
@@ -104,7 +105,6 @@ export class SceneCanvas {
     #pictures;
     #fonts = new Map();
     #cellPatterns = new Map();
-    #background = cellBackground;
 
     // pictures: name -> a decoded image (HTMLImageElement or ImageBitmap) at its own size.
     constructor(canvas, pictures) {
@@ -120,7 +120,6 @@ export class SceneCanvas {
         context.setTransform(1, 0, 0, 1, 0, 0);
         context.fillStyle = cellBackground;
         context.fillRect(0, 0, this.#canvas.width, this.#canvas.height);
-        this.#background = cellBackground;
         for (const command of commands) {
             this.#draw(command);
         }
@@ -186,7 +185,6 @@ export class SceneCanvas {
         context.scale(measured.scaleX, 1);
         context.fillText(text, x / measured.scaleX, y + measured.ascent);
         context.restore();
-        this.#background = background;
     }
 
     #picture({picture, corner}) {
@@ -211,16 +209,15 @@ export class SceneCanvas {
     }
 
     #cellPattern(size, pen, fill) {
-        const key = JSON.stringify([size, pen, fill, this.#background]);
+        const key = JSON.stringify([size, pen, fill]);
         let pattern = this.#cellPatterns.get(key);
         if (!pattern) {
             const cell = document.createElement('canvas');
             cell.width = size;
             cell.height = size;
             const cellSurface = new SceneCanvas(cell, this.#pictures);
-            cellSurface.#context.fillStyle = this.#background;
+            cellSurface.#context.fillStyle = cellBackground;
             cellSurface.#context.fillRect(0, 0, size, size);
-            cellSurface.#background = this.#background;
             cellSurface.#rectangle({rect: {left: 0, top: 0, right: size, bottom: size}, pen, fill});
             pattern = this.#context.createPattern(cell, 'repeat');
             this.#cellPatterns.set(key, pattern);
@@ -279,7 +276,7 @@ export class SceneCanvas {
     }
 
     // 1-pixel segments through the points, each without its last pixel; a dotted pen's pattern runs on along
-    // the path from its first pixel, its gaps in the background colour.
+    // the path from its first pixel, its gaps in the pen's gap colour.
     #thinPath(points, pen) {
         const context = this.#context;
         const dotted = pen.style === 'dotted';
@@ -297,7 +294,7 @@ export class SceneCanvas {
             }
             for (const pixel of linePixels(a, b)) {
                 const inDot = !dotted || Math.floor(position / dotLength) % 2 === 0;
-                context.fillStyle = inDot ? pen.color : this.#background;
+                context.fillStyle = inDot ? pen.color : pen.gaps;
                 context.fillRect(pixel.x, pixel.y, 1, 1);
                 ++position;
             }

@@ -158,7 +158,7 @@ function rectangleSamples(command, what) {
 }
 
 // The first cell of a grid, pixel by pixel: dots and gaps of its outline and its inside.
-function gridSamples(command, background) {
+function gridSamples(command) {
     const {left, top} = normalised(command.area);
     const size = command.cellSize;
     const samples = [];
@@ -166,7 +166,7 @@ function gridSamples(command, background) {
     for (const pixel of outlinePixels({left, top, right: left + size, bottom: top + size})) {
         const dot = command.pen.style !== 'dotted' || Math.floor(position / 3) % 2 === 0;
         samples.push(
-            {...pixel, colour: dot ? command.pen.color : background, what: `grid cell dot ${position}`});
+            {...pixel, colour: dot ? command.pen.color : command.pen.gaps, what: `grid cell dot ${position}`});
         ++position;
     }
     samples.push(
@@ -215,20 +215,17 @@ function pictureSamples(command) {
 // Every sample of the scene that no later command may cover, within the client: { x, y, rgb, what }.
 export function sceneSamples(commands, client) {
     const samples = [];
-    let background = '#ffffff';
     commands.forEach((command, index) => {
         const what = `${command.command} ${index}`;
         let own = [];
         if (command.command === 'rectangle') {
             own = rectangleSamples(command, what);
         } else if (command.command === 'grid') {
-            own = gridSamples(command, background);
+            own = gridSamples(command);
         } else if (command.command === 'polyline') {
             own = polylineSamples(command, what);
         } else if (command.command === 'picture') {
             own = pictureSamples(command);
-        } else if (command.command === 'text') {
-            background = command.background;
         }
         for (const sample of own) {
             if (sample.x >= 0 && sample.y >= 0 && sample.x < client.width && sample.y < client.height &&

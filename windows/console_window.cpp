@@ -1,4 +1,4 @@
-#include "report/console_window.h"
+#include "windows/console_window.h"
 
 #include "report/console_frame.h"
 #include "report/status_report.h"

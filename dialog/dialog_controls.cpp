@@ -1,4 +1,4 @@
-#include "config/dialog_controls.h"
+#include "dialog/dialog_controls.h"
 
 #include "config/cache_config.h"
 

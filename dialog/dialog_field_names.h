@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/choice_names.h"
-#include "config/dialog_fields.h"
+#include "dialog/dialog_fields.h"
 
 #include <cstdint>
 #include <span>

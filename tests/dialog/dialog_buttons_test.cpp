@@ -1,7 +1,7 @@
 // What the dialog's buttons do to the records, and when the window's effects see them: every front-end goes
 // through these entries, so their order is the dialog's order.
 
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 
 #include "config/cache_config.h"
 #include "config/choice_names.h"
@@ -15,19 +15,20 @@
 
 namespace {
 
-// Each effect notes its name and the run-control flags it found.
+// Each effect notes its name and the run-control flags it found, in the list its context names.
 std::vector<std::string> effectsSeen;
 
-void note(const std::string& effect) {
-    effectsSeen.push_back(effect + " started=" + std::to_string(simulationStarted) +
-                          " ready=" + std::to_string(resultsReady));
+void note(void* context, const std::string& effect) {
+    static_cast<std::vector<std::string>*>(context)->push_back(
+        effect + " started=" + std::to_string(simulationStarted) + " ready=" + std::to_string(resultsReady));
 }
 
 const ButtonEffects notingEffects{
-    [](bool valid, bool random) {
-        note(std::string("validity ") + (valid ? "valid" : "invalid") + (random ? " random" : ""));
+    [](void* context, bool valid, bool random) {
+        note(context, std::string("validity ") + (valid ? "valid" : "invalid") + (random ? " random" : ""));
     },
-    [] { note("run finished"); }, [] { note("console"); }, [] { note("repaint"); }};
+    [](void* context) { note(context, "run finished"); }, [](void* context) { note(context, "console"); },
+    [](void* context) { note(context, "repaint"); }, &effectsSeen};
 
 class DialogButtons : public ::testing::Test {
   protected:

@@ -1,7 +1,7 @@
-#include "view/diagram_bitmaps.h"
+#include "windows/diagram_bitmaps.h"
 
 #include "resources/resource_ids.h"
-#include "view/gdi_objects.h"
+#include "windows/gdi_objects.h"
 
 HBITMAP diagramBitmaps[diagramBitmapCount] = {};
 

@@ -1,10 +1,10 @@
-#include "config/config_dialog.h"
+#include "windows/config_dialog.h"
 
 #include "config/cache_config.h"
 #include "config/choice_names.h"
-#include "config/dialog_buttons.h"
-#include "config/dialog_controls.h"
 #include "config/field_text.h"
+#include "dialog/dialog_buttons.h"
+#include "dialog/dialog_controls.h"
 #include "resources/resource_ids.h"
 #include "windows/dialog_command.h"
 #include "windows/shell_state.h"
@@ -129,15 +129,24 @@ DialogFields readFields(HWND dialog) {
     return fields;
 }
 
-void showValidity(bool valid, bool randomSequence) {
-    applyControls(configDialog, afterSetareMod(readControls(configDialog), valid, randomSequence));
+// The buttons' effects on the dialog whose handle is their context, the console and the main window.
+void showValidity(void* dialog, bool valid, bool randomSequence) {
+    const auto window = static_cast<HWND>(dialog);
+    applyControls(window, afterSetareMod(readControls(window), valid, randomSequence));
 }
 
-void showRunFinished() {
-    applyControls(configDialog, afterStartSimulation(readControls(configDialog)));
+void showRunFinished(void* dialog) {
+    const auto window = static_cast<HWND>(dialog);
+    applyControls(window, afterStartSimulation(readControls(window)));
 }
 
-constexpr ButtonEffects dialogEffects{showValidity, showRunFinished, reopenConsole, repaintMainWindow};
+ButtonEffects dialogEffects(HWND dialog) {
+    return ButtonEffects{.showValidity = showValidity,
+                         .showRunFinished = showRunFinished,
+                         .reopenConsole = [](void*) { reopenConsole(); },
+                         .repaint = [](void*) { repaintMainWindow(); },
+                         .context = dialog};
+}
 
 void onRegenerateSequence(HWND dialog) {
     pressRegenerateSequence();
@@ -165,10 +174,10 @@ BOOL onCommand(HWND dialog, int id, HWND, UINT code) {
         }
         break;
     case IDOK:
-        pressSetareMod(readFields(dialog), dialogEffects);
+        pressSetareMod(readFields(dialog), dialogEffects(dialog));
         break;
     case IDC_START_SIMULATION:
-        pressStartSimulation(dialogEffects);
+        pressStartSimulation(dialogEffects(dialog));
         break;
     case IDC_REGENERATE_SEQUENCE:
         onRegenerateSequence(dialog);

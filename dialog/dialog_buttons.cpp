@@ -1,4 +1,4 @@
-#include "config/dialog_buttons.h"
+#include "dialog/dialog_buttons.h"
 
 #include "config/cache_config.h"
 #include "config/choice_names.h"
@@ -47,9 +47,10 @@ void storeFields(const DialogFields& fields) {
     config.workMode = WorkMode{storeSelection(fields.mode, workModeTexts, workModeName)};
 }
 
-template <typename... Arguments> void perform(void (*effect)(Arguments...), Arguments... arguments) {
+template <typename... Arguments>
+void perform(const ButtonEffects& effects, void (*effect)(void*, Arguments...), Arguments... arguments) {
     if (effect != nullptr) {
-        effect(arguments...);
+        effect(effects.context, arguments...);
     }
 }
 
@@ -59,11 +60,11 @@ void pressSetareMod(const DialogFields& fields, const ButtonEffects& effects) {
     storeFields(fields);
     validateConfiguration();
     const bool valid = cacheConfig.configErrors == 0;
-    perform(effects.showValidity, valid, cacheConfig.workMode == WorkMode::RandomSequence);
+    perform(effects, effects.showValidity, valid, cacheConfig.workMode == WorkMode::RandomSequence);
     simulationStarted = 0;
-    perform(effects.reopenConsole); // the error list, or the prompt to start
+    perform(effects, effects.reopenConsole); // the error list, or the prompt to start
     resultsReady = 0;
-    perform(effects.repaint); // the title picture again
+    perform(effects, effects.repaint); // the title picture again
 }
 
 void selectWorkMode(std::int32_t modeSelection) {
@@ -84,8 +85,8 @@ void pressStartSimulation(const ButtonEffects& effects) {
     simulationStarted = 1;
     runSimulation();
     classifyMisses();
-    perform(effects.showRunFinished);
-    perform(effects.reopenConsole); // the report of the run
+    perform(effects, effects.showRunFinished);
+    perform(effects, effects.reopenConsole); // the report of the run
     resultsReady = 1;
-    perform(effects.repaint); // the results
+    perform(effects, effects.repaint); // the results
 }

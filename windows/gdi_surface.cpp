@@ -1,7 +1,7 @@
-#include "view/gdi_surface.h"
+#include "windows/gdi_surface.h"
 
-#include "view/diagram_bitmaps.h"
-#include "view/gdi_objects.h"
+#include "windows/diagram_bitmaps.h"
+#include "windows/gdi_objects.h"
 
 #include <list>
 #include <string>
@@ -103,8 +103,8 @@ template <typename Value> class KeptAttribute {
 enum class BrushInUse { None, Hollow, DcBrush };
 
 // What one replay makes and selects. The objects it made outlive the selections: the DC's own objects are
-// back in it before any made one is deleted. The replay keeps track of what it has selected and set, so that
-// each GDI call is made only when the next command needs something else.
+// back in it before any made one is deleted. Each command sets all it needs; the replay keeps track of what
+// it has selected and set only so that each GDI call is made when the next command needs something else.
 class GdiReplay {
   public:
     explicit GdiReplay(HDC dc) : dc_(dc), pen_(dc), brush_(dc), font_(dc) {}
@@ -145,8 +145,8 @@ class GdiReplay {
     }
 
     // Every cell is the same picture, since a dotted outline starts its pattern afresh with each rectangle:
-    // one cell is drawn as the first would be, with the DC's background, and the area is filled with it. That
-    // paints the pixels of thousands of outlined cells at a fraction of their cost.
+    // one cell is drawn as the first would be, its pen's gaps in their colour, and the area is filled with it.
+    // That paints the pixels of thousands of outlined cells at a fraction of their cost.
     void operator()(const GridCmd& command) {
         const int size = command.cellSize;
         if (size <= 0) {
@@ -162,8 +162,8 @@ class GdiReplay {
             if (!command.fill.hollow) {
                 SetDCBrushColor(cellDc.get(), colorRef(command.fill.color));
             }
-            SetBkColor(cellDc.get(), GetBkColor(dc_));
-            SetBkMode(cellDc.get(), GetBkMode(dc_));
+            SetBkColor(cellDc.get(), colorRef(command.pen.gaps));
+            SetBkMode(cellDc.get(), OPAQUE);
             Rectangle(cellDc.get(), 0, 0, size, size);
         }
         const OwnedGdiObject<HBRUSH> cells(CreatePatternBrush(cell.get()));
@@ -193,7 +193,12 @@ class GdiReplay {
         }
     }
 
+    // GDI paints a styled pen's gaps in the DC's background colour, when its background mode is opaque.
     void usePen(const ScenePen& pen) {
+        if (pen.style == PenStyle::Dotted) {
+            background_.use(colorRef(pen.gaps));
+            backgroundMode_.use(OPAQUE);
+        }
         if (currentPen_ != nullptr && currentPen_->key == pen) {
             return;
         }

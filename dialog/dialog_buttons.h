@@ -1,15 +1,17 @@
 #pragma once
 
-#include "config/dialog_fields.h"
+#include "dialog/dialog_fields.h"
 
 // What the two buttons of the Configuration dialog do to the records, once for every front-end: the dialog,
 // the text front-end, the tests and the benchmarks. The dialog's window work happens between the steps on the
-// records, in its own order, through these effects; a front-end without windows leaves them null.
+// records, in its own order, through these effects; a front-end without windows leaves them null. Each
+// effect receives the context the caller gave, its own record of the windows it keeps.
 struct ButtonEffects {
-    void (*showValidity)(bool valid, bool randomSequence) = nullptr; // "Setare mod" has validated
-    void (*showRunFinished)() = nullptr;                             // START SIMULARE has run
-    void (*reopenConsole)() = nullptr;                               // a fresh report is due
-    void (*repaint)() = nullptr;                                     // the main view must show the records
+    void (*showValidity)(void* context, bool valid, bool randomSequence) = nullptr; // "Setare mod" validated
+    void (*showRunFinished)(void* context) = nullptr;                               // START SIMULARE has run
+    void (*reopenConsole)(void* context) = nullptr;                                 // a fresh report is due
+    void (*repaint)(void* context) = nullptr; // the main view must show the records
+    void* context = nullptr;
 };
 
 // "Setare mod": reads every field and selection into cacheConfig (a selection outside its list as none, -1),

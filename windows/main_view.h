@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/diagram_bitmaps.h"
+#include "windows/diagram_bitmaps.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 #include "config/cache_config.h"
-#include "config/dialog_controls.h"
+#include "dialog/dialog_controls.h"
 
 #include <gtest/gtest.h>
 

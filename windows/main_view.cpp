@@ -1,7 +1,7 @@
-#include "view/main_view.h"
+#include "windows/main_view.h"
 
-#include "view/gdi_surface.h"
 #include "view/main_scene.h"
+#include "windows/gdi_surface.h"
 
 void paintMainView(HDC dc, const RECT& client) {
     replayScene(dc, recordMainView(SceneRect{client.left, client.top, client.right, client.bottom}));
