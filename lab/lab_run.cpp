@@ -240,6 +240,9 @@ RepeatSpan repeatSpanOf(const LevelRun& first, bool repeatsHere) {
 // costs little more than reading it. Only a request that reaches the level can change the span or stop the
 // run (opt's reading ahead, past what it may keep).
 template <LabPolicy P> void runAccesses(LabRunState& run, const TraceAccess* accesses, std::size_t count) {
+    if (run.tooLong) {
+        return; // opt's reading ahead has stopped: the run will sum up nothing
+    }
     LevelRun& first = run.levels[0];
     const unsigned lineShift = first.cache.lineShift();
     const bool repeatsHere = CacheLevel::repeatsFreely(P) && run.sink.take == nullptr && run.recordedLevel != 0;

@@ -14,6 +14,7 @@ void readTraceAhead(TraceReader& reader, std::size_t chunkAccesses, ChunkSink si
 #else
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 
