@@ -288,7 +288,7 @@ TEST(LabModel, QuietRunsInAnyChunksSumUpAsSteppedRuns) {
         const LabSummary stepped = runModel(config, trace).summary;
         LabRun chunked = startLabRun(config);
         for (std::size_t at = 0; at < trace.size();) {
-            const std::size_t count = std::min<std::size_t>(trace.size() - at, 1 + draw(400));
+            const auto count = std::min<std::size_t>(trace.size() - at, static_cast<std::size_t>(1 + draw(400)));
             feedLabRun(chunked, trace.data() + at, count);
             at += count;
         }
