@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -83,13 +82,11 @@ template <typename Feed> std::uint64_t readTrace(benchmark::State& state, Feed f
         return 0;
     }
     TraceReader reader(file, {TraceFormat::Din, true});
+    const ChunkSink sink = chunkSinkOf(feed);
     if (ahead) {
-        readTraceAhead(reader, feedChunk, feed);
+        readTraceAhead(reader, feedChunk, sink);
     } else {
-        std::vector<TraceAccess> chunk(feedChunk);
-        for (std::size_t count; (count = reader.read(chunk.data(), chunk.size())) != 0;) {
-            feed(chunk.data(), count);
-        }
+        readTraceInTurn(reader, feedChunk, sink);
     }
     std::fclose(file);
     if (reader.fault().kind != TraceFaultKind::None) {

@@ -2,13 +2,17 @@
 
 #include <vector>
 
-#if defined(__wasi__)
-
-void readTraceAhead(TraceReader& reader, std::size_t chunkAccesses, ChunkSink sink) {
+void readTraceInTurn(TraceReader& reader, std::size_t chunkAccesses, ChunkSink sink) {
     std::vector<TraceAccess> chunk(chunkAccesses);
     for (std::size_t count; (count = reader.read(chunk.data(), chunk.size())) != 0;) {
         sink.take(sink.context, chunk.data(), count);
     }
+}
+
+#if defined(__wasi__)
+
+void readTraceAhead(TraceReader& reader, std::size_t chunkAccesses, ChunkSink sink) {
+    readTraceInTurn(reader, chunkAccesses, sink);
 }
 
 #else

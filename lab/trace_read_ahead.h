@@ -16,10 +16,20 @@ struct ChunkSink {
 };
 
 void readTraceAhead(TraceReader& reader, std::size_t chunkAccesses, ChunkSink sink);
+// The same chunks read and handed on in turn, on the caller's thread alone.
+void readTraceInTurn(TraceReader& reader, std::size_t chunkAccesses, ChunkSink sink);
+
+// A sink calling feed(accesses, count); feed must outlive it.
+template <class Feed> ChunkSink chunkSinkOf(Feed& feed) {
+    return ChunkSink{&feed, [](void* context, const TraceAccess* accesses, std::size_t count) {
+                         (*static_cast<Feed*>(context))(accesses, count);
+                     }};
+}
 
 template <class Feed> void readTraceAhead(TraceReader& reader, std::size_t chunkAccesses, Feed& feed) {
-    readTraceAhead(reader, chunkAccesses,
-                   ChunkSink{&feed, [](void* context, const TraceAccess* accesses, std::size_t count) {
-                                 (*static_cast<Feed*>(context))(accesses, count);
-                             }});
+    readTraceAhead(reader, chunkAccesses, chunkSinkOf(feed));
+}
+
+template <class Feed> void readTraceInTurn(TraceReader& reader, std::size_t chunkAccesses, Feed& feed) {
+    readTraceInTurn(reader, chunkAccesses, chunkSinkOf(feed));
 }

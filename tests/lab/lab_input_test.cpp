@@ -33,13 +33,11 @@ ReadTrace readAll(TraceReader& reader, std::size_t chunk = 4096, bool ahead = fa
     auto keep = [&read](const TraceAccess* accesses, std::size_t count) {
         read.accesses.insert(read.accesses.end(), accesses, accesses + count);
     };
+    const ChunkSink sink = chunkSinkOf(keep);
     if (ahead) {
-        readTraceAhead(reader, chunk, keep);
+        readTraceAhead(reader, chunk, sink);
     } else {
-        std::vector<TraceAccess> buffer(chunk);
-        for (std::size_t count; (count = reader.read(buffer.data(), buffer.size())) != 0;) {
-            keep(buffer.data(), count);
-        }
+        readTraceInTurn(reader, chunk, sink);
     }
     read.fault = reader.fault();
     read.format = reader.format();
