@@ -3,10 +3,11 @@
 #include "report/printed_text.h"
 #include "report/status_report.h"
 
-std::string firstErrorMessage() {
+std::string firstErrorMessage(Language language) {
     std::string message;
     bool blankBefore = false;
-    for (const char c : printedText(printFirstConfigurationError)) {
+    for (const char c :
+         printedText([language](std::FILE* out) { printFirstConfigurationErrorIn(out, language); })) {
         if (c == ' ' || c == '\n') {
             blankBefore = true;
             continue;

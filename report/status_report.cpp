@@ -5,101 +5,119 @@
 #include "config/validation.h"
 #include "config/wrapping_arithmetic.h"
 #include "engine/simulation_state.h"
+#include "language/catalogue.h"
 
 #include <cinttypes>
 #include <cstdint>
+#include <string>
 
 // "%u" and "%x" print the 32-bit values the way the runtime's "%I32u" and "%I32x" do, and give the same bytes
 // on every platform.
 
 namespace {
 
+// Where the report is written, and in which language.
+struct ReportStream {
+    std::FILE* file;
+    Language language;
+};
+
 const char* const separatorLine = "=====================================\n";
 
-void printSeparator(std::FILE* out) {
-    std::fputs(separatorLine, out);
+void printSeparator(const ReportStream& out) {
+    std::fputs(separatorLine, out.file);
 }
 
 // "74565 (12345) \n": an address in decimal and in hexadecimal.
-void printAddress(std::FILE* out, std::uint32_t address) {
-    std::fprintf(out, "%u (%x) \n", address, address);
+void printAddress(const ReportStream& out, std::uint32_t address) {
+    std::fprintf(out.file, "%u (%x) \n", address, address);
 }
 
 // "Tag = 4 (4)\n"
-void printField(std::FILE* out, const char* label, std::uint32_t value) {
-    std::fprintf(out, "%s = %u (%x)\n", label, value, value);
+void printField(const ReportStream& out, const char* label, std::uint32_t value) {
+    std::fprintf(out.file, "%s = %u (%x)\n", label, value, value);
 }
 
-// A wide name text, written as UTF-8 bytes (the list items are plain ASCII).
-void printName(std::FILE* out, const wchar_t* name) {
+// A wide name text as UTF-8 bytes (the list items are plain ASCII).
+std::string utf8Name(const wchar_t* name) {
+    std::string bytes;
     for (std::size_t i = 0; name != nullptr && i < nameBufferChars && name[i] != L'\0'; ++i) {
         const auto code = static_cast<std::uint32_t>(name[i]);
         if (code < 0x80) {
-            std::fputc(static_cast<int>(code), out);
+            bytes += static_cast<char>(code);
         } else if (code < 0x800) {
-            std::fputc(static_cast<int>(0xc0 | (code >> 6)), out);
-            std::fputc(static_cast<int>(0x80 | (code & 0x3f)), out);
+            bytes += static_cast<char>(0xc0 | (code >> 6));
+            bytes += static_cast<char>(0x80 | (code & 0x3f));
         } else {
-            std::fputc(static_cast<int>(0xe0 | ((code >> 12) & 0x0f)), out);
-            std::fputc(static_cast<int>(0x80 | ((code >> 6) & 0x3f)), out);
-            std::fputc(static_cast<int>(0x80 | (code & 0x3f)), out);
+            bytes += static_cast<char>(0xe0 | ((code >> 12) & 0x0f));
+            bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3f));
+            bytes += static_cast<char>(0x80 | (code & 0x3f));
         }
     }
+    return bytes;
 }
 
-void printNamedChoice(std::FILE* out, const char* label, const wchar_t* name) {
-    std::fputs(label, out);
-    printName(out, name);
-    std::fputs("\n", out);
+// "Metoda de mapare: directa\n": the label and the list item selected, both in the report's language.
+void printNamedChoice(const ReportStream& out, const char* label, const wchar_t* name) {
+    std::fputs(label, out.file);
+    std::fputs(translated(out.language, utf8Name(name).c_str()), out.file);
+    std::fputs("\n", out.file);
 }
 
 bool has(std::uint32_t errors, std::uint32_t bit) {
     return (errors & bit) != 0;
 }
 
-void printChoiceErrors(std::FILE* out, const CacheConfig& config, std::uint32_t errors) {
+void printChoiceErrors(const ReportStream& out, const CacheConfig& config, std::uint32_t errors) {
     if (has(errors, RamSizeInvalid)) {
-        std::fprintf(out, "Dimensiune RAM = %d Mo incorecta \n", config.ramSizeMb);
+        std::fprintf(out.file, translated(out.language, "Dimensiune RAM = %d Mo incorecta \n"),
+                     config.ramSizeMb);
     }
     if (has(errors, CacheSizeInvalid)) {
-        std::fprintf(out, "Dimensiune cache = %d ko incorecta \n", config.cacheSizeKb);
+        std::fprintf(out.file, translated(out.language, "Dimensiune cache = %d ko incorecta \n"),
+                     config.cacheSizeKb);
     }
     if (has(errors, BlockSizeInvalid)) {
-        std::fprintf(out, "Dimensiune bloc = %d o incorecta \n", config.blockSizeBytes);
+        std::fprintf(out.file, translated(out.language, "Dimensiune bloc = %d o incorecta \n"),
+                     config.blockSizeBytes);
     }
     if (has(errors, MappingMissing)) {
-        std::fputs("Introduceti metoda de mapare \n", out);
+        std::fputs(translated(out.language, "Introduceti metoda de mapare \n"), out.file);
     }
     if (has(errors, PolicyMissing)) {
-        std::fputs("Introduceti politica de reamplasare \n", out);
+        std::fputs(translated(out.language, "Introduceti politica de reamplasare \n"), out.file);
     }
     if (has(errors, SetCountInvalid)) {
-        std::fprintf(out, "Numar de seturi = %d incorect \n", config.setCount);
+        std::fprintf(out.file, translated(out.language, "Numar de seturi = %d incorect \n"), config.setCount);
     }
     if (has(errors, WorkModeMissing)) {
-        std::fputs("Introduceti mod de lucru \n", out);
+        std::fputs(translated(out.language, "Introduceti mod de lucru \n"), out.file);
     }
     if (has(errors, IterationCountInvalid)) {
-        std::fprintf(out, "Numar de iteratii = %d incorect \n", config.iterationCount);
+        std::fprintf(out.file, translated(out.language, "Numar de iteratii = %d incorect \n"),
+                     config.iterationCount);
     }
 }
 
-void printProportionErrors(std::FILE* out, const CacheConfig& config, std::uint32_t errors) {
+void printProportionErrors(const ReportStream& out, const CacheConfig& config, std::uint32_t errors) {
     if (has(errors, CacheBlockCountInvalid) && config.blockSizeBytes > 0) {
-        std::fprintf(out, "Numar de blocuri in cache = %d incorect \n", blocksInCache(config));
+        std::fprintf(out.file, translated(out.language, "Numar de blocuri in cache = %d incorect \n"),
+                     blocksInCache(config));
     }
     if (has(errors, FewerBlocksThanSets)) {
-        std::fputs("Numar de blocuri in cache mai mic \ndecit numarul de seturi \n", out);
+        std::fputs(translated(out.language, "Numar de blocuri in cache mai mic \ndecit numarul de seturi \n"),
+                   out.file);
     }
     if (has(errors, RamTooSmallForCache)) {
-        std::fputs("Dimensiune RAM prea mica\nin raport cu dimensiunea cache \n", out);
+        std::fputs(translated(out.language, "Dimensiune RAM prea mica\nin raport cu dimensiunea cache \n"),
+                   out.file);
     }
 }
 
-void printAddressErrors(std::FILE* out, const CacheConfig& config, std::uint32_t errors) {
+void printAddressErrors(const ReportStream& out, const CacheConfig& config, std::uint32_t errors) {
     for (int i = 0; i < addressFieldCount; ++i) {
         if (has(errors, addressTooLargeBit(i))) {
-            std::fprintf(out, "Adresa RAM [%d] prea mare (%u) \n", i,
+            std::fprintf(out.file, translated(out.language, "Adresa RAM [%d] prea mare (%u) \n"), i,
                          config.addressSequence[static_cast<std::size_t>(i)]);
         }
     }
@@ -108,70 +126,72 @@ void printAddressErrors(std::FILE* out, const CacheConfig& config, std::uint32_t
     }
     for (int i = 0; i < addressFieldCount; ++i) {
         if (config.addressEntered[static_cast<std::size_t>(i)] == 0) {
-            std::fprintf(out, "Adresa RAM [%d] - peste limita maxima a RAM \n", i);
+            std::fprintf(out.file, translated(out.language, "Adresa RAM [%d] - peste limita maxima a RAM \n"),
+                         i);
         }
     }
 }
 
 // The messages of the error bits set in errors, in the order of the bits.
-void printErrorMessages(std::FILE* out, const CacheConfig& config, std::uint32_t errors) {
+void printErrorMessages(const ReportStream& out, const CacheConfig& config, std::uint32_t errors) {
     printChoiceErrors(out, config, errors);
     printProportionErrors(out, config, errors);
     printAddressErrors(out, config, errors);
     if (has(errors, RamBlockCountInvalid) && config.blockSizeBytes > 0) {
         // The quotient comes first: RAM in MB over block bytes, times the 2^20 bytes of one MB.
         const std::int32_t blocks = wrappingMultiply(config.ramSizeMb / config.blockSizeBytes, 1048576);
-        std::fprintf(out, "Numar de blocuri in RAM = %u incorect \n", static_cast<std::uint32_t>(blocks));
+        std::fprintf(out.file, translated(out.language, "Numar de blocuri in RAM = %u incorect \n"),
+                     static_cast<std::uint32_t>(blocks));
     }
 }
 
-void printInvalidConfiguration(std::FILE* out, const CacheConfig& config) {
+void printInvalidConfiguration(const ReportStream& out, const CacheConfig& config) {
     printSeparator(out);
-    std::fputs("Configurare nevalida\n", out);
+    std::fputs(translated(out.language, "Configurare nevalida\n"), out.file);
     printSeparator(out);
     printErrorMessages(out, config, config.configErrors);
 }
 
-void printConfiguration(std::FILE* out, const CacheConfig& config) {
+void printConfiguration(const ReportStream& out, const CacheConfig& config) {
     printSeparator(out);
-    std::fputs("Simulator metode de mapare\na memoriei cache\n", out);
+    std::fputs(translated(out.language, "Simulator metode de mapare\na memoriei cache\n"), out.file);
     printSeparator(out);
-    std::fprintf(out, "Dimensiune RAM: %d (Mo)\n", config.ramSizeMb);
-    std::fprintf(out, "Dimensiune Cache: %d (ko)\n", config.cacheSizeKb);
-    std::fprintf(out, "Dimensiune Bloc: %d (o)\n", config.blockSizeBytes);
-    printNamedChoice(out, "Metoda de mapare: ", mappingMethodName);
+    std::fprintf(out.file, translated(out.language, "Dimensiune RAM: %d (Mo)\n"), config.ramSizeMb);
+    std::fprintf(out.file, translated(out.language, "Dimensiune Cache: %d (ko)\n"), config.cacheSizeKb);
+    std::fprintf(out.file, translated(out.language, "Dimensiune Bloc: %d (o)\n"), config.blockSizeBytes);
+    printNamedChoice(out, translated(out.language, "Metoda de mapare: "), mappingMethodName);
     if (config.mappingMethod == MappingMethod::SetAssociative) {
-        std::fprintf(out, "Numar de seturi: %d\n", config.setCount);
+        std::fprintf(out.file, translated(out.language, "Numar de seturi: %d\n"), config.setCount);
     }
     if (config.mappingMethod != MappingMethod::Direct) {
-        printNamedChoice(out, "Metoda de reamplasare: ", replacementPolicyName);
+        printNamedChoice(out, translated(out.language, "Metoda de reamplasare: "), replacementPolicyName);
     }
-    printNamedChoice(out, "Mod de lucru: ", workModeName);
+    printNamedChoice(out, translated(out.language, "Mod de lucru: "), workModeName);
     if (config.workMode == WorkMode::GivenSequence) {
-        std::fputs("Secventa de adrese RAM :\n", out);
+        std::fputs(translated(out.language, "Secventa de adrese RAM :\n"), out.file);
         for (int i = 0; i < addressFieldCount; ++i) {
             printAddress(out, config.addressSequence[static_cast<std::size_t>(i)]);
         }
     }
     if (config.workMode == WorkMode::Individual) {
-        std::fputs("Adresa RAM :\n", out);
+        std::fputs(translated(out.language, "Adresa RAM :\n"), out.file);
         printAddress(out, config.addressSequence[0]);
     }
     if (config.workMode == WorkMode::RandomSequence || config.workMode == WorkMode::GivenSequence) {
-        std::fprintf(out, "Numar de iteratii: %d\n", config.iterationCount);
+        std::fprintf(out.file, translated(out.language, "Numar de iteratii: %d\n"), config.iterationCount);
     }
 }
 
-void printMethodTitle(std::FILE* out, MappingMethod method) {
+void printMethodTitle(const ReportStream& out, MappingMethod method) {
     switch (method) {
     case MappingMethod::Associative:
-        std::fputs("Mapare asociativa\n", out);
+        std::fputs(translated(out.language, "Mapare asociativa\n"), out.file);
         break;
     case MappingMethod::SetAssociative:
-        std::fputs("Mapare asociativa pe seturi\n", out);
+        std::fputs(translated(out.language, "Mapare asociativa pe seturi\n"), out.file);
         break;
     case MappingMethod::Direct:
-        std::fputs("Mapare directa\n", out);
+        std::fputs(translated(out.language, "Mapare directa\n"), out.file);
         break;
     }
 }
@@ -181,79 +201,81 @@ bool isKnownMethod(MappingMethod method) {
            method == MappingMethod::Direct;
 }
 
-void printBitWidths(std::FILE* out, MappingMethod method, const SimulationState& state) {
+void printBitWidths(const ReportStream& out, MappingMethod method, const SimulationState& state) {
     if (!isKnownMethod(method)) {
         return;
     }
-    std::fprintf(out, "Numar de biti adresa virtuala: %u\n", state.addressBits);
-    std::fprintf(out, "Numar de biti cuvint: %u\n", state.wordBits);
+    std::fprintf(out.file, translated(out.language, "Numar de biti adresa virtuala: %u\n"),
+                 state.addressBits);
+    std::fprintf(out.file, translated(out.language, "Numar de biti cuvint: %u\n"), state.wordBits);
     if (method == MappingMethod::SetAssociative) {
-        std::fprintf(out, "Numar de biti set: %u\n", state.setBits);
+        std::fprintf(out.file, translated(out.language, "Numar de biti set: %u\n"), state.setBits);
     }
     if (method == MappingMethod::Direct) {
-        std::fprintf(out, "Numar de biti bloc: %u\n", state.blockBits);
+        std::fprintf(out.file, translated(out.language, "Numar de biti bloc: %u\n"), state.blockBits);
     }
-    std::fprintf(out, "Numar de biti tag: %u\n", state.tagBits);
+    std::fprintf(out.file, translated(out.language, "Numar de biti tag: %u\n"), state.tagBits);
 }
 
-void printFieldsAt(std::FILE* out, MappingMethod method, const SimulationState& state, std::size_t k) {
+void printFieldsAt(const ReportStream& out, MappingMethod method, const SimulationState& state,
+                   std::size_t k) {
     if (!isKnownMethod(method)) {
         return;
     }
-    printField(out, "Cuvint", state.wordOffset[k]);
+    printField(out, translated(out.language, "Cuvint"), state.wordOffset[k]);
     if (method == MappingMethod::SetAssociative) {
-        printField(out, "Set", state.setIndex[k]);
+        printField(out, translated(out.language, "Set"), state.setIndex[k]);
     }
     if (method == MappingMethod::Direct) {
-        printField(out, "Bloc", state.blockIndex[k]);
+        printField(out, translated(out.language, "Bloc"), state.blockIndex[k]);
     }
-    printField(out, "Tag", state.tagValue[k]);
-    printField(out, "Bloc RAM", state.stepRecords[k].ramBlock);
+    printField(out, translated(out.language, "Tag"), state.tagValue[k]);
+    printField(out, translated(out.language, "Bloc RAM"), state.stepRecords[k].ramBlock);
 }
 
-void printIndividualTrace(std::FILE* out, MappingMethod method, const SimulationState& state) {
+void printIndividualTrace(const ReportStream& out, MappingMethod method, const SimulationState& state) {
     printMethodTitle(out, method);
-    std::fprintf(out, "Pas simulare = %d\n", state.simulationStep);
+    std::fprintf(out.file, translated(out.language, "Pas simulare = %d\n"), state.simulationStep);
     printBitWidths(out, method, state);
     printFieldsAt(out, method, state, 1);
     if (state.missFlag[0] == hitOutcome) {
-        std::fputs("Cache hit !\n", out);
+        std::fputs(translated(out.language, "Cache hit !\n"), out.file);
     }
     if (state.missFlag[0] == missOutcome) {
-        std::fputs("Cache miss !\n", out);
+        std::fputs(translated(out.language, "Cache miss !\n"), out.file);
     }
 }
 
-void printStepByStepTrace(std::FILE* out, const CacheConfig& config, const SimulationState& state) {
+void printStepByStepTrace(const ReportStream& out, const CacheConfig& config, const SimulationState& state) {
     printMethodTitle(out, config.mappingMethod);
     printBitWidths(out, config.mappingMethod, state);
     for (int i = 0; i < addressFieldCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        std::fprintf(out, "Pasul %d______________\n", i);
+        std::fprintf(out.file, translated(out.language, "Pasul %d______________\n"), i);
         printAddress(out, config.addressSequence[k]);
         printFieldsAt(out, config.mappingMethod, state, k);
         if (state.missFlag[k] == hitOutcome) {
-            std::fprintf(out, "Pasul %d - Cache hit !\n", i);
+            std::fprintf(out.file, translated(out.language, "Pasul %d - Cache hit !\n"), i);
         }
         if (state.missFlag[k] == missOutcome) {
-            std::fprintf(out, "Pasul %d - Cache miss !\n", i);
+            std::fprintf(out.file, translated(out.language, "Pasul %d - Cache miss !\n"), i);
         }
     }
 }
 
-void printTrace(std::FILE* out, const CacheConfig& config, const SimulationState& state) {
+void printTrace(const ReportStream& out, const CacheConfig& config, const SimulationState& state) {
     switch (config.workMode) {
     case WorkMode::Individual:
         printIndividualTrace(out, config.mappingMethod, state);
         break;
     case WorkMode::RandomSequence:
-        std::fputs("Secventa aleatoare\n", out);
+        std::fputs(translated(out.language, "Secventa aleatoare\n"), out.file);
         for (std::uint32_t address : config.addressSequence) {
             printAddress(out, address);
         }
         break;
     case WorkMode::GivenSequence:
-        std::fputs("Secventa data\n", out);
+        std::fputs(translated(out.language, "Secventa data\n"), out.file);
         if (config.iterationCount == 1) {
             printStepByStepTrace(out, config, state);
         }
@@ -261,27 +283,37 @@ void printTrace(std::FILE* out, const CacheConfig& config, const SimulationState
     }
 }
 
-void printFullReport(std::FILE* out, const CacheConfig& config, const SimulationState& state) {
+void printFullReport(const ReportStream& out, const CacheConfig& config, const SimulationState& state) {
     printConfiguration(out, config);
     printSeparator(out);
-    std::fputs("START SIMULARE\n", out);
-    std::fprintf(out, "Numar de blocuri in cache: %d\n", config.cacheBlockCount);
+    std::fputs(translated(out.language, "START SIMULARE\n"), out.file);
+    std::fprintf(out.file, translated(out.language, "Numar de blocuri in cache: %d\n"),
+                 config.cacheBlockCount);
     printTrace(out, config, state);
 }
 
 } // namespace
 
 void printStatusReport(std::FILE* out) {
+    printStatusReportIn(out, Language::Romanian);
+}
+
+void printStatusReportIn(std::FILE* file, Language language) {
+    const ReportStream out{file, language};
     if (cacheConfig.configErrors != 0) {
         printInvalidConfiguration(out, cacheConfig);
     } else if (simulationStarted != 1) {
-        std::fputs("Configurare valida\nApasa START SIMULARE\n", out);
+        std::fputs(translated(out.language, "Configurare valida\nApasa START SIMULARE\n"), out.file);
     } else {
         printFullReport(out, cacheConfig, simulationState);
     }
 }
 
 void printFirstConfigurationError(std::FILE* out) {
+    printFirstConfigurationErrorIn(out, Language::Romanian);
+}
+
+void printFirstConfigurationErrorIn(std::FILE* file, Language language) {
     const std::uint32_t errors = cacheConfig.configErrors;
-    printErrorMessages(out, cacheConfig, errors & (~errors + 1)); // the lowest bit set
+    printErrorMessages({file, language}, cacheConfig, errors & (~errors + 1)); // the lowest bit set
 }

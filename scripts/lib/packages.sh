@@ -1,14 +1,17 @@
 # Installs missing Debian packages. Sourced by the scripts in scripts/, after steps.sh.
 source "$(dirname "${BASH_SOURCE[0]}")/windows_build.sh"
 
-native_packages=(g++ cmake make libgtest-dev libbenchmark-dev)
+# Every build compiles the translation catalogues of po/ with gettext's msgfmt (its xgettext and msgcmp check
+# them).
+catalogue_packages=(gettext)
+native_packages=(g++ cmake make libgtest-dev libbenchmark-dev "${catalogue_packages[@]}")
 # Both MinGW-w64 compilers: the 32-bit product, and the 64-bit build that machines without i386 support run.
 # 32-bit Wine (and with it the i386 architecture) only where the kernel runs 32-bit programs; elsewhere the
 # 64-bit build runs under wine64 and nothing of i386 is asked for.
 windows_packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
                   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev googletest
                   wine wine64 fonts-wine fonts-liberation
-                  fonts-crosextra-carlito fontconfig xvfb xauth x11-utils file unzip)
+                  fonts-crosextra-carlito fontconfig xvfb xauth x11-utils file unzip "${catalogue_packages[@]}")
 if runs_32bit_programs; then
     windows_packages+=(wine32:i386)
 fi
@@ -17,7 +20,7 @@ fi
 # (20 or later, for node:wasi and the browser tests) runs the modules; Chromium and Python's http.server serve
 # the browser tests.
 wasm_packages=(clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32 binaryen googletest
-               nodejs)
+               nodejs "${catalogue_packages[@]}")
 web_packages=(chromium python3)
 # The page's own fonts (scripts/page-fonts): the faces they are cut from and fonttools' subsetter with WOFF2.
 font_packages=(fonts-wine fonts-dejavu-core fonttools python3-brotli)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// The language of what a front-end shows or prints. Romanian is the program's own and the default: its texts
+// are written where they are printed, and every other language translates them through its catalogue.
+enum class Language : std::uint8_t { Romanian, English };
+
+// The language a user names, "ro" or "en"; false for any other name, language left as it was.
+bool languageNamed(std::string_view name, Language& language);
+
+// "ro" or "en".
+const char* languageName(Language language);
