@@ -8,7 +8,7 @@ CacheLevel::CacheLevel(const LevelConfig& config, std::uint64_t seed)
       lineShift_(static_cast<unsigned>(std::countr_zero(config.line))), wide_(ways_ > narrowWays),
       writeBack_(config.write == WriteRule::Back), random_(seed) {
     const auto lines = static_cast<std::size_t>(sets_ * ways_);
-    lines_.assign(lines, 0);
+    lines_.assign(lines + wayGroup, 0); // a group of ways may read past the last set
     filled_.assign(static_cast<std::size_t>(sets_), 0);
     dirty_.assign(lines, 0);
     const LabPolicy policy = config.policy;

@@ -5,6 +5,7 @@
 #include "lab/replacement_policies.h"
 #include "lab/victim_tree.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -62,6 +63,7 @@ class CacheLevel {
     template <LabPolicy P> std::uint32_t placeFor(std::uint64_t set, std::uint64_t line, LevelAccess& result);
 
     static constexpr std::uint32_t missing = ~std::uint32_t{0};
+    static constexpr std::uint32_t wayGroup = 8; // the ways a narrow search compares at once
 
     LevelConfig config_;
     std::uint32_t ways_ = 1;
@@ -91,14 +93,20 @@ inline std::uint32_t CacheLevel::findWay(std::uint64_t set, std::uint64_t line) 
         const std::uint32_t* slot = index_.find(line);
         return slot == nullptr ? missing : static_cast<std::uint32_t>(*slot - set * ways_);
     }
+    // The filled ways compared a group at a time, the matches gathered in a mask: the same steps whichever
+    // way holds the line, so that no branch waits on where it is. A group may read past the set's filled ways
+    // (into the next set, or the padding after the last), which the mask leaves out. A line is in one way
+    // at most.
     const std::uint64_t* ways = lines_.data() + slotOf(set, 0);
     const std::uint32_t count = filled_[static_cast<std::size_t>(set)];
-    for (std::uint32_t way = 0; way < count; ++way) {
-        if (ways[way] == line) {
-            return way;
+    std::uint32_t matches = 0;
+    for (std::uint32_t group = 0; group < count; group += wayGroup) {
+        for (std::uint32_t way = group; way < group + wayGroup; ++way) {
+            matches |= static_cast<std::uint32_t>(ways[way] == line) << way;
         }
     }
-    return missing;
+    matches &= (std::uint32_t{1} << count) - 1; // count <= narrowWays < 32
+    return matches == 0 ? missing : static_cast<std::uint32_t>(std::countr_zero(matches));
 }
 
 // Whether the line in slot a is a better victim than the one in slot b (a tie keeps b, the lower way).
@@ -219,6 +227,8 @@ template <LabPolicy P> LevelAccess CacheLevel::access(std::uint64_t line, bool w
     use<P>(set, way, nextUse);
     lastSlot_ = slotOf(set, way);
     std::uint8_t& dirty = dirty_[lastSlot_];
-    dirty = static_cast<std::uint8_t>((write && writeBack_) || (result.hit && dirty != 0));
+    // In bits, not branches: whether a request writes is as unforeseeable as whether it hits.
+    dirty = static_cast<std::uint8_t>((static_cast<unsigned>(write) & static_cast<unsigned>(writeBack_)) |
+                                      (static_cast<unsigned>(result.hit) & static_cast<unsigned>(dirty != 0)));
     return result;
 }

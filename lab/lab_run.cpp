@@ -245,6 +245,8 @@ template <LabPolicy P> void runAccesses(LabRunState& run, const TraceAccess* acc
     }
     LevelRun& first = run.levels[0];
     const unsigned lineShift = first.cache.lineShift();
+    const std::uint64_t lineBytes = first.cache.config().line;
+    const std::uint64_t lineMask = lineBytes - 1;
     const bool repeatsHere = CacheLevel::repeatsFreely(P) && run.sink.take == nullptr && run.recordedLevel != 0;
     const bool writesBack = first.cache.writesBack();
     // The operations a repeat may be: a read, a write under write-back; never a modify, which is two requests.
@@ -271,16 +273,23 @@ template <LabPolicy P> void runAccesses(LabRunState& run, const TraceAccess* acc
             spanWritten = false;
         }
         run.step = stepBase + i + 1;
-        forEachLineRequest(access, lineShift, [&](std::uint64_t address, std::uint64_t bytes, bool write) {
-            if (span.holds(address, 1) && (!write || writesBack)) {
-                first.cache.repeatLastLine(write);
-                ++repeats;
-                repeatedWrites += write ? 1 : 0;
-                return;
-            }
-            requestAfresh<P>(run, 0, address, bytes, write, true);
+        if (access.op != AccessOp::Modify && access.size <= lineBytes - (access.address & lineMask)) {
+            // Within one line, and no repeat of the span (tested above): the one request it makes.
+            requestAfresh<P>(run, 0, access.address, access.size == 0 ? 1 : access.size,
+                             access.op == AccessOp::Write, true);
             span = repeatSpanOf(first, repeatsHere);
-        });
+        } else {
+            forEachLineRequest(access, lineShift, [&](std::uint64_t address, std::uint64_t bytes, bool write) {
+                if (span.holds(address, 1) && (!write || writesBack)) {
+                    first.cache.repeatLastLine(write);
+                    ++repeats;
+                    repeatedWrites += write ? 1 : 0;
+                    return;
+                }
+                requestAfresh<P>(run, 0, address, bytes, write, true);
+                span = repeatSpanOf(first, repeatsHere);
+            });
+        }
         if (run.tooLong) {
             ++i;
             break;
