@@ -7,6 +7,7 @@
 #include "engine/miss_kinds.h"
 #include "engine/miss_rate.h"
 #include "engine/simulation_state.h"
+#include "language/catalogue.h"
 #include "report/error_line.h"
 
 #include <string>
@@ -28,8 +29,8 @@ constexpr Combination combinations[] = {
 
 // What one combination gave: its figures, or the error its configuration did not validate with.
 struct CombinationOutcome {
-    std::string mapping;
-    std::string policy; // empty for direct mapping
+    std::string mapping; // the list's text, in Romanian
+    std::string policy;  // empty for direct mapping
     bool valid = false;
     int accesses = 0;
     int misses = 0;
@@ -71,7 +72,8 @@ DialogFields combinationFields(const DialogFields& runFields, const Combination&
     return fields;
 }
 
-CombinationOutcome runCombination(const DialogFields& runFields, const Combination& combination) {
+CombinationOutcome runCombination(const DialogFields& runFields, const Combination& combination,
+                                  Language language) {
     CombinationOutcome outcome;
     outcome.mapping = narrowText(mappingMethodTexts[slot(toInt(combination.mapping))]);
     if (combination.policy != noSelection) {
@@ -79,7 +81,7 @@ CombinationOutcome runCombination(const DialogFields& runFields, const Combinati
     }
     pressSetareMod(combinationFields(runFields, combination));
     if (cacheConfig.configErrors != 0) {
-        outcome.error = firstErrorMessage();
+        outcome.error = firstErrorMessage(language);
         return outcome;
     }
     pressStartSimulation();
@@ -94,7 +96,7 @@ CombinationOutcome runCombination(const DialogFields& runFields, const Combinati
     return outcome;
 }
 
-void writeRunStart(ComparisonFormat format, std::FILE* out, std::int32_t run) {
+void writeRunStart(ComparisonFormat format, Language language, std::FILE* out, std::int32_t run) {
     if (format == ComparisonFormat::Csv) {
         if (run == 1) {
             std::fputs("run,mapping,policy,steps,misses,miss_rate_percent,compulsory,capacity,conflict\n",
@@ -105,19 +107,23 @@ void writeRunStart(ComparisonFormat format, std::FILE* out, std::int32_t run) {
     if (run > 1) {
         std::fputs("\n", out);
     }
-    std::fprintf(out, "%-24s%-10s%6s  %4s  %16s  %11s  %10s  %8s\n", "metoda de mapare", "politica", "accese",
-                 "miss", "rata de pierderi", "obligatorii", "capacitate", "conflict");
+    std::fprintf(out, "%-24s%-10s%6s  %4s  %16s  %11s  %10s  %8s\n", translated(language, "metoda de mapare"),
+                 translated(language, "politica"), translated(language, "accese"),
+                 translated(language, "miss"), translated(language, "rata de pierderi"),
+                 translated(language, "obligatorii"), translated(language, "capacitate"),
+                 translated(language, "conflict"));
 }
 
-void writeTableLine(std::FILE* out, const CombinationOutcome& outcome) {
+void writeTableLine(std::FILE* out, Language language, const CombinationOutcome& outcome) {
+    const char* mapping = translated(language, outcome.mapping.c_str());
     const char* policy = outcome.policy.empty() ? "-" : outcome.policy.c_str();
     if (!outcome.valid) {
-        std::fprintf(out, "%-24s%-10s%s\n", outcome.mapping.c_str(), policy, outcome.error.c_str());
+        std::fprintf(out, "%-24s%-10s%s\n", mapping, policy, outcome.error.c_str());
         return;
     }
-    std::fprintf(out, "%-24s%-10s%6d  %4d  %14.2f %%  %11d  %10d  %8d\n", outcome.mapping.c_str(), policy,
-                 outcome.accesses, outcome.misses, outcome.missRatePercent, outcome.compulsory,
-                 outcome.capacity, outcome.conflict);
+    std::fprintf(out, "%-24s%-10s%6d  %4d  %14.2f %%  %11d  %10d  %8d\n", mapping, policy, outcome.accesses,
+                 outcome.misses, outcome.missRatePercent, outcome.compulsory, outcome.capacity,
+                 outcome.conflict);
 }
 
 // A row without figures keeps the CSV clean: its error goes to err, on one line.
@@ -139,14 +145,14 @@ void writeCsvLine(std::FILE* out, std::FILE* err, std::int32_t run, const Combin
 
 bool MethodComparison::compareRun(const DialogFields& fields) {
     ++run_;
-    writeRunStart(format_, out_, run_);
+    writeRunStart(format_, language_, out_, run_);
     bool everyValid = true;
     for (const Combination& combination : combinations) {
-        const CombinationOutcome outcome = runCombination(fields, combination);
+        const CombinationOutcome outcome = runCombination(fields, combination, language_);
         if (format_ == ComparisonFormat::Csv) {
             writeCsvLine(out_, err_, run_, outcome);
         } else {
-            writeTableLine(out_, outcome);
+            writeTableLine(out_, language_, outcome);
         }
         everyValid = everyValid && outcome.valid;
     }

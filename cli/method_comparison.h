@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialog/dialog_fields.h"
+#include "language/language.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -11,12 +12,13 @@ enum class ComparisonFormat { Table, Csv };
 // "directa", "asociativa" with FIFO and LRU, "asociativa pe seturi" with FIFO and LRU. A combination's line
 // gives the accesses its chart shows, the misses among them, the miss rate at the last and how many of those
 // misses are compulsory, capacity and conflict misses, or the report's first error when its configuration
-// does not validate. Lines are written as they come, so the comparison
-// takes the same memory however many runs it covers.
+// does not validate. The table is in language; the CSV keeps its column names and the lists' texts in any
+// language. Lines are written as they come, so the comparison takes the same memory however many runs it
+// covers.
 class MethodComparison {
   public:
-    MethodComparison(ComparisonFormat format, std::FILE* out, std::FILE* err)
-        : format_(format), out_(out), err_(err) {}
+    MethodComparison(ComparisonFormat format, Language language, std::FILE* out, std::FILE* err)
+        : format_(format), language_(language), out_(out), err_(err) {}
 
     // Presses "Setare mod" and START SIMULARE for every combination with the run's fields, and writes the
     // run's table (one per run, an empty line between tables) or CSV rows (one header before the first run;
@@ -25,6 +27,7 @@ class MethodComparison {
 
   private:
     ComparisonFormat format_;
+    Language language_;
     std::FILE* out_;
     std::FILE* err_;
     std::int32_t run_ = 0;

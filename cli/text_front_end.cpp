@@ -53,7 +53,7 @@ int simulateEachRun(const TextCommand& command, const Streams& streams, AfterRun
     forEachRun(command, [&](const DialogFields& fields, bool lastRun) {
         pressSetareMod(fields);
         if (cacheConfig.configErrors != 0) {
-            printStatusReport(streams.out);
+            printStatusReportIn(streams.out, command.language);
             status = exitInvalidConfiguration;
             return false;
         }
@@ -68,7 +68,7 @@ int simulateEachRun(const TextCommand& command, const Streams& streams, AfterRun
 // only makes the exit status 2.
 int compareEachRun(const TextCommand& command, const Streams& streams) {
     const ComparisonFormat format = command.comparisonCsv ? ComparisonFormat::Csv : ComparisonFormat::Table;
-    MethodComparison comparison(format, streams.out, streams.err);
+    MethodComparison comparison(format, command.language, streams.out, streams.err);
     bool everyValid = true;
     forEachRun(command, [&](const DialogFields& fields, bool /*lastRun*/) {
         everyValid = comparison.compareRun(fields) && everyValid;
@@ -84,7 +84,7 @@ int printSceneAfterRuns(const TextCommand& command, const Streams& streams) {
     forEachRun(command, [&](const DialogFields& fields, bool /*lastRun*/) {
         pressSetareMod(fields);
         if (cacheConfig.configErrors != 0) {
-            std::fprintf(streams.err, "tarvel_cache_text: %s\n", firstErrorMessage().c_str());
+            std::fprintf(streams.err, "tarvel_cache_text: %s\n", firstErrorMessage(command.language).c_str());
             status = exitInvalidConfiguration;
             return false;
         }
@@ -99,9 +99,10 @@ int printSceneAfterRuns(const TextCommand& command, const Streams& streams) {
 // list.
 int printExercises(const TextCommand& command, const Streams& streams) {
     const SheetOptions options{command.exerciseAnswers,
-                               command.exerciseMarkdown ? SheetFormat::Markdown : SheetFormat::Text};
+                               command.exerciseMarkdown ? SheetFormat::Markdown : SheetFormat::Text,
+                               command.language};
     if (!writeExerciseSheets(streams.out, *command.exerciseSeed, command.exerciseCount, options)) {
-        printStatusReport(streams.out);
+        printStatusReportIn(streams.out, command.language);
         return exitInvalidConfiguration;
     }
     return 0;
@@ -127,7 +128,7 @@ int perform(const TextCommand& command, const Streams& streams) {
     }
     return simulateEachRun(command, streams, [&](bool lastRun) {
         if (command.printEach || lastRun) {
-            printStatusReport(streams.out);
+            printStatusReportIn(streams.out, command.language);
         }
     });
 }
@@ -142,7 +143,7 @@ int runTextFrontEnd(std::span<const std::string_view> arguments, std::FILE* out,
         return exitUsage;
     }
     if (parsed.command.showHelp) {
-        std::fputs(textUsage().c_str(), out);
+        std::fputs(textUsage(parsed.command.language).c_str(), out);
         return finish(0, streams);
     }
     return finish(perform(parsed.command, streams), streams);

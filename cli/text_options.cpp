@@ -4,6 +4,7 @@
 #include "config/field_text.h"
 #include "config/list_text.h"
 #include "exercise/exercise_sheet.h"
+#include "language/catalogue.h"
 
 #include <algorithm>
 #include <charconv>
@@ -181,6 +182,14 @@ bool setExerciseCount(CommandBuilder& builder, const TextOption& option, std::st
     return true;
 }
 
+bool setLanguage(CommandBuilder& builder, const TextOption& option, std::string_view value) {
+    if (!languageNamed(value, builder.command.language)) {
+        return builder.fail(std::string(option.name) + " accepts \"ro\" or \"en\", not \"" +
+                            std::string(value) + "\"");
+    }
+    return true;
+}
+
 // A flag's placeholder: it takes no value.
 constexpr std::string_view noValue;
 
@@ -189,15 +198,17 @@ constexpr std::string_view fieldsGroup =
 constexpr std::string_view listsGroup = "Lists (an omitted list has no selection):";
 constexpr std::string_view runsGroup = "Runs:";
 constexpr std::string_view exerciseGroup = "Exercise sheets (instead of any run):";
+constexpr std::string_view outputGroup = "Every output:";
 
 // Every option the command line accepts: the usage, the unknown option's error and the parser all read them
 // here.
 constexpr TextOption textOptions[] = {
-    {"--ram", "TEXT", fieldsGroup, typeInto<&DialogFields::ram>, "Dimensiune RAM (Mo)"},
-    {"--cache", "TEXT", fieldsGroup, typeInto<&DialogFields::cache>, "Dimensiune cache (ko)"},
-    {"--block", "TEXT", fieldsGroup, typeInto<&DialogFields::block>, "Dimensiune bloc (o)"},
-    {"--sets", "TEXT", fieldsGroup, typeInto<&DialogFields::sets>, "Numar de seturi"},
-    {"--iterations", "TEXT", fieldsGroup, typeInto<&DialogFields::iterations>, "Numar de iteratii"},
+    {"--ram", "TEXT", fieldsGroup, typeInto<&DialogFields::ram>, catalogueText("Dimensiune RAM (Mo)")},
+    {"--cache", "TEXT", fieldsGroup, typeInto<&DialogFields::cache>, catalogueText("Dimensiune cache (ko)")},
+    {"--block", "TEXT", fieldsGroup, typeInto<&DialogFields::block>, catalogueText("Dimensiune bloc (o)")},
+    {"--sets", "TEXT", fieldsGroup, typeInto<&DialogFields::sets>, catalogueText("Numar de seturi")},
+    {"--iterations", "TEXT", fieldsGroup, typeInto<&DialogFields::iterations>,
+     catalogueText("Numar de iteratii")},
     {"--address", "TEXT", fieldsGroup, addAddress,
      "an address field; repeat up to 10 times to fill fields 0, 1, 2, ..."},
     {"--mapping", "TEXT", listsGroup, selectItem<&DialogFields::mapping>, {}, &mappingChoices},
@@ -237,6 +248,10 @@ constexpr TextOption textOptions[] = {
      "18446744073709551615)"},
     {"--markdown", noValue, exerciseGroup, setFlag<&TextCommand::exerciseMarkdown>,
      "the sheets as Markdown, for a course page"},
+    {"--lang", "ro|en", outputGroup, setLanguage,
+     "the language of the report, its errors, the tables and the sheets: \"ro\", Romanian,\n"
+     "the default, or \"en\", English; the values of the lists stay as above, and the\n"
+     "CSV tables keep their column names and words"},
 };
 
 const TextOption* findOption(std::string_view name) {
@@ -256,8 +271,12 @@ std::string acceptedOptions() {
     return accepted;
 }
 
-// Remembers the first option of an exercise and the first that asks for a run (--help asks for neither).
+// Remembers the first option of an exercise and the first that asks for a run (--help and --lang ask for
+// neither).
 void noteOptionKind(CommandBuilder& builder, const TextOption& option) {
+    if (option.group == outputGroup) {
+        return;
+    }
     std::string_view& first =
         option.group == exerciseGroup ? builder.firstExerciseOption : builder.firstRunOption;
     if (first.empty() && option.name != "--help") {
@@ -339,7 +358,8 @@ constexpr std::string_view usageTail =
     "    --mapping \"asociativa pe seturi\" --policy LRU --steps\n"
     "\n"
     "Why each miss happens: the pages 1 2 3 4 1 2 5 1 2 3 on 4 blocks, associative FIFO. Every first access\n"
-    "is compulsory; 5 evicts 1, 1 evicts 2 and 2 evicts 3, so 1 and 2 at steps 8 and 9 are conflicts (an LRU\n"
+    "is compulsory; 5 evicts 1, 1 evicts 2 and 2 evicts 3, so 1 and 2 at steps 8 and 9 are conflicts (an "
+    "LRU\n"
     "cache of 4 blocks would still hold them) and 3 at step 10 a capacity miss (it would not):\n"
     "  tarvel_cache_text --ram 1 --cache 16 --block 4096 --mapping asociativa --policy FIFO \\\n"
     "    --mode \"secventa data\" --iterations 1 --address 4096 --address 8192 --address 12288 \\\n"
@@ -355,10 +375,18 @@ constexpr std::string_view usageTail =
     "Exit status: 0 after the last run; 2 when a configuration is invalid (its error list is printed; with\n"
     "--compare, when any combination is); 64 for a usage error; 74 when the output cannot be written.\n";
 
+// An option's help; a dialog field's is the field's label, in language.
+std::string helpText(const TextOption& option, Language language) {
+    if (option.group == fieldsGroup && option.apply != addAddress) {
+        return translated(language, std::string(option.help).c_str());
+    }
+    return std::string(option.help);
+}
+
 // Where every option's help starts, and its later lines.
 constexpr std::size_t helpColumn = 22;
 
-std::string usageLine(const TextOption& option) {
+std::string usageLine(const TextOption& option, Language language) {
     // Appended piece by piece: GCC 12 warns wrongly about a literal prepended to a string at -O3.
     std::string line(2, ' ');
     line.append(option.name);
@@ -366,7 +394,8 @@ std::string usageLine(const TextOption& option) {
         line.append(1, ' ').append(option.placeholder);
     }
     line.resize(std::max(line.size() + 1, helpColumn), ' ');
-    const std::string help = option.items != nullptr ? quotedItems(*option.items) : std::string(option.help);
+    const std::string help =
+        option.items != nullptr ? quotedItems(*option.items) : helpText(option, language);
     for (const char c : help) {
         line += c;
         if (c == '\n') {
@@ -378,7 +407,7 @@ std::string usageLine(const TextOption& option) {
 
 } // namespace
 
-std::string textUsage() {
+std::string textUsage(Language language) {
     std::string usage(usageHead);
     std::string_view group;
     for (const TextOption& option : textOptions) {
@@ -386,7 +415,7 @@ std::string textUsage() {
             group = option.group;
             usage += std::string(group) + "\n";
         }
-        usage += usageLine(option);
+        usage += usageLine(option, language);
     }
     return usage + std::string(usageTail);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialog/dialog_fields.h"
+#include "language/language.h"
 
 #include <cstdint>
 #include <optional>
@@ -31,6 +32,7 @@ struct TextCommand {
     std::uint32_t exerciseCount = 1;
     bool exerciseAnswers = false;
     bool exerciseMarkdown = false;
+    Language language = Language::Romanian; // of every output but the CSV's names and words
 };
 
 // The command, or a one-line usage error (non-empty error).
@@ -44,8 +46,9 @@ inline constexpr std::uint32_t maxExercises = 1000;
 
 ParsedCommand parseTextCommand(std::span<const std::string_view> arguments);
 
-// What --help prints: every option under its group's heading, then the exit statuses.
-std::string textUsage();
+// What --help prints: every option under its group's heading, then the exit statuses; the dialog's texts it
+// names in language.
+std::string textUsage(Language language = Language::Romanian);
 
 // The options the command line accepts, in the order the usage lists them.
 std::vector<std::string_view> textOptionNames();

@@ -3,6 +3,7 @@
 #include "config/choice_names.h"
 #include "config/list_text.h"
 #include "exercise/sheet_texts.h"
+#include "language/catalogue.h"
 
 #include <cinttypes>
 #include <string>
@@ -15,7 +16,7 @@ const char* const separatorLine = "=====================================";
 class SheetWriter {
   public:
     SheetWriter(std::FILE* out, const Exercise& exercise, const ExerciseKey& key, SheetOptions options)
-        : out_(out), exercise_(exercise), key_(key), options_(options) {}
+        : out_(out), exercise_(exercise), key_(key), options_(options), language_(options.language) {}
 
     void write() {
         writeTitle();
@@ -30,6 +31,7 @@ class SheetWriter {
     bool markdown() const { return options_.format == SheetFormat::Markdown; }
 
     void line(const std::string& text) { std::fprintf(out_, "%s\n", text.c_str()); }
+    void line(const char* text) { std::fprintf(out_, "%s\n", text); }
 
     void heading(const std::string& text) {
         line("");
@@ -42,7 +44,13 @@ class SheetWriter {
         std::fprintf(out_, "%s%s%" PRId64 "%s\n", markdown() ? "- " : "", label, value, unit);
     }
     void item(const char* label, const wchar_t* choice) {
-        std::fprintf(out_, "%s%s%s\n", markdown() ? "- " : "", label, narrowText(choice).c_str());
+        std::fprintf(out_, "%s%s%s\n", markdown() ? "- " : "", label,
+                     translated(language_, narrowText(choice).c_str()));
+    }
+
+    // A column of answers under a header of sheet_texts.h.
+    SheetColumn answer(const char* header) const {
+        return SheetColumn{translated(language_, header), false, true};
     }
 
     void table(SheetTable& table) {
@@ -51,47 +59,50 @@ class SheetWriter {
     }
 
     void writeTitle() {
-        const char* solved = options_.answers ? " - rezolvare" : "";
+        const char* solved = options_.answers ? translated(language_, " - rezolvare") : "";
+        const std::string number = std::to_string(exercise_.seed);
         if (markdown()) {
-            std::fprintf(out_, "## Exercitiul %" PRIu64 "%s\n\nMaparea memoriei cache.\n\n", exercise_.seed,
-                         solved);
+            std::fprintf(out_, translated(language_, "## Exercitiul %s%s\n\nMaparea memoriei cache.\n\n"),
+                         number.c_str(), solved);
             return;
         }
         line(separatorLine);
-        std::fprintf(out_, "Exercitiul %" PRIu64 "%s\n", exercise_.seed, solved);
-        line("Maparea memoriei cache");
+        std::fprintf(out_, translated(language_, "Exercitiul %s%s\n"), number.c_str(), solved);
+        line(translated(language_, "Maparea memoriei cache"));
         line(separatorLine);
     }
 
     void writeConfiguration() {
-        item("Dimensiune RAM: ", exercise_.ramSizeMb, " (Mo)");
-        item("Dimensiune Cache: ", exercise_.cacheSizeKb, " (ko)");
-        item("Dimensiune Bloc: ", exercise_.blockSizeBytes, " (o)");
-        item("Metoda de mapare: ", mappingMethodTexts[slot(toInt(exercise_.mapping))]);
+        item(translated(language_, "Dimensiune RAM: "), exercise_.ramSizeMb, translated(language_, " (Mo)"));
+        item(translated(language_, "Dimensiune Cache: "), exercise_.cacheSizeKb,
+             translated(language_, " (ko)"));
+        item(translated(language_, "Dimensiune Bloc: "), exercise_.blockSizeBytes,
+             translated(language_, " (o)"));
+        item(translated(language_, "Metoda de mapare: "), mappingMethodTexts[slot(toInt(exercise_.mapping))]);
         if (exercise_.mapping == MappingMethod::SetAssociative) {
-            item("Numar de seturi: ", exercise_.setCount);
+            item(translated(language_, "Numar de seturi: "), exercise_.setCount);
         }
         if (exercise_.policy != noSelection) {
-            item("Metoda de reamplasare: ", replacementPolicyTexts[slot(exercise_.policy)]);
+            item(translated(language_, "Metoda de reamplasare: "),
+                 replacementPolicyTexts[slot(exercise_.policy)]);
         }
-        item("Numar de blocuri in cache: ", exercise_.cacheBlockCount);
+        item(translated(language_, "Numar de blocuri in cache: "), exercise_.cacheBlockCount);
         if (!markdown()) {
             line(separatorLine);
         }
         if (markdown()) {
             line("");
         }
-        line("Cache-ul este gol la inceput. Cele 10 adrese RAM de mai jos sunt accesate in");
-        line("ordine, o singura data (secventa data, 1 iteratie). Adresele si raspunsurile");
-        line("sunt scrise in zecimal, cu hexazecimalul in paranteze.");
+        line(translated(language_,
+                        "Cache-ul este gol la inceput. Cele 10 adrese RAM de mai jos sunt accesate in\n"
+                        "ordine, o singura data (secventa data, 1 iteratie). Adresele si raspunsurile\n"
+                        "sunt scrise in zecimal, cu hexazecimalul in paranteze."));
     }
 
-    static SheetColumn answer(const char* header) { return SheetColumn{header, false, true}; }
-
     void writeWidths() {
-        heading("1. Numarul de biti ai adresei si ai fiecarui camp");
+        heading(translated(language_, "1. Numarul de biti ai adresei si ai fiecarui camp"));
         SheetTable widths;
-        widths.columns = {answer("Adresa"), answer(tagHeader)};
+        widths.columns = {answer(catalogueText("Adresa")), answer(tagHeader)};
         std::vector<std::string> row{std::to_string(key_.addressBits), std::to_string(key_.tagBits)};
         if (const char* index = indexHeader(exercise_.mapping)) {
             widths.columns.push_back(answer(index));
@@ -114,18 +125,21 @@ class SheetWriter {
         row.push_back(outcomeText(access.hit));
         row.push_back(replacedBlockText(access.replacedBlock));
         if (options_.answers) {
-            row.push_back(missKindName(access.kind));
+            row.push_back(translated(language_, missKindName(access.kind)));
         }
         return row;
     }
 
     void writeAccesses() {
-        heading("2. Fiecare acces: campurile adresei, hit sau miss, blocul inlocuit");
-        line("La un miss care scoate un bloc RAM din cache se scrie numarul blocului din");
-        line("cache in care a stat; altfel \"-\".");
+        heading(translated(language_, "2. Fiecare acces: campurile adresei, hit sau miss, blocul inlocuit"));
+        line(translated(language_,
+                        "La un miss care scoate un bloc RAM din cache se scrie numarul blocului din\n"
+                        "cache in care a stat; altfel \"-\"."));
         line("");
         SheetTable accesses;
-        accesses.columns = {{"Nr", true, false}, {"Adresa RAM", false, false}, answer(tagHeader)};
+        accesses.columns = {{translated(language_, "Nr"), true, false},
+                            {translated(language_, "Adresa RAM"), false, false},
+                            answer(tagHeader)};
         if (const char* index = indexHeader(exercise_.mapping)) {
             accesses.columns.push_back(answer(index));
         }
@@ -146,22 +160,26 @@ class SheetWriter {
 
     void writeKindLegend() {
         line("");
-        line("Tip miss: obligatoriu - primul acces la blocul RAM de cand cache-ul e gol;");
-        std::fprintf(out_, "capacitate - ar fi miss si intr-un cache asociativ LRU de %d blocuri,\n",
-                     key_.cacheBlockCount);
-        line("cu aceleasi accese; conflict - un astfel de cache l-ar fi pastrat (de vina e");
-        line("plasarea sau politica de reamplasare).");
+        std::fprintf(
+            out_,
+            translated(language_,
+                       "Tip miss: obligatoriu - primul acces la blocul RAM de cand cache-ul e gol;\n"
+                       "capacitate - ar fi miss si intr-un cache asociativ LRU de %d blocuri,\n"
+                       "cu aceleasi accese; conflict - un astfel de cache l-ar fi pastrat (de vina e\n"
+                       "plasarea sau politica de reamplasare).\n"),
+            key_.cacheBlockCount);
     }
 
     void writeFinalCache() {
-        heading("3. Continutul cache-ului dupa ultimul acces");
-        line("Tag-ul blocului RAM din fiecare bloc al cache-ului, \"-\" pentru un bloc gol.");
+        heading(translated(language_, "3. Continutul cache-ului dupa ultimul acces"));
+        line(translated(language_,
+                        "Tag-ul blocului RAM din fiecare bloc al cache-ului, \"-\" pentru un bloc gol."));
         line("");
         SheetTable cache;
-        cache.columns = {{"Bloc cache", true, false}};
+        cache.columns = {{translated(language_, "Bloc cache"), true, false}};
         const bool sets = exercise_.mapping == MappingMethod::SetAssociative;
         if (sets) {
-            cache.columns.push_back({"Set", true, false});
+            cache.columns.push_back({translated(language_, "Set"), true, false});
         }
         cache.columns.push_back(answer(tagHeader));
         for (int b = 0; b < key_.cacheBlockCount; ++b) {
@@ -177,18 +195,19 @@ class SheetWriter {
     }
 
     void writeMissRate() {
-        heading("4. Rata de pierderi dupa cele 10 accese");
+        heading(translated(language_, "4. Rata de pierderi dupa cele 10 accese"));
         if (!options_.answers) {
-            line("Rata de pierderi = ____________");
+            line(translated(language_, "Rata de pierderi = ____________"));
             return;
         }
-        line(missRateText(key_.misses));
+        line(missRateText(key_.misses, language_));
     }
 
     std::FILE* out_;
     const Exercise& exercise_;
     const ExerciseKey& key_;
     SheetOptions options_;
+    Language language_;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "exercise/exercise_draw.h"
 #include "exercise/exercise_key.h"
 #include "exercise/sheet_table.h"
+#include "language/language.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -10,11 +11,13 @@
 struct SheetOptions {
     bool answers = false; // every cell filled, with each miss's kind: the teacher's key
     SheetFormat format = SheetFormat::Text;
+    Language language = Language::Romanian;
 };
 
-// Writes the exercise sheet, in Romanian: the configuration, then as tables with empty cells the widths of
-// the address fields, the fields, hit or miss and the replaced cache block of every access, the cache's
-// contents after the last access, and the miss rate. With answers, the same sheet filled in from the key.
+// Writes the exercise sheet, in the options' language: the configuration, then as tables with empty cells the
+// widths of the address fields, the fields, hit or miss and the replaced cache block of every access, the
+// cache's contents after the last access, and the miss rate. With answers, the same sheet filled in from the
+// key.
 void writeExerciseSheet(std::FILE* out, const Exercise& exercise, const ExerciseKey& key,
                         SheetOptions options);
 

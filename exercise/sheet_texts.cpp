@@ -13,11 +13,11 @@ std::string decimalAndHex(std::uint32_t value) {
 const char* missKindName(MissKind kind) {
     switch (kind) {
     case MissKind::Compulsory:
-        return "obligatoriu";
+        return catalogueText("obligatoriu");
     case MissKind::Capacity:
-        return "capacitate";
+        return catalogueText("capacitate");
     case MissKind::Conflict:
-        return "conflict";
+        return catalogueText("conflict");
     case MissKind::None:
         break;
     }
@@ -27,9 +27,9 @@ const char* missKindName(MissKind kind) {
 const char* indexHeader(MappingMethod method) {
     switch (method) {
     case MappingMethod::Direct:
-        return "Bloc";
+        return catalogueText("Bloc");
     case MappingMethod::SetAssociative:
-        return "Set";
+        return catalogueText("Set");
     case MappingMethod::Associative:
         break;
     }
@@ -44,9 +44,9 @@ std::string replacedBlockText(int block) {
     return block < 0 ? "-" : std::to_string(block);
 }
 
-std::string missRateText(int misses) {
-    char rate[64];
-    std::snprintf(rate, sizeof rate, "Rata de pierderi = %d / %d = %.2f %%", misses, addressFieldCount,
-                  100.0 * misses / addressFieldCount);
+std::string missRateText(int misses, Language language) {
+    char rate[96];
+    std::snprintf(rate, sizeof rate, translated(language, "Rata de pierderi = %d / %d = %.2f %%"), misses,
+                  addressFieldCount, 100.0 * misses / addressFieldCount);
     return rate;
 }

@@ -26,7 +26,7 @@ DialogFields tenAddressesOnFourBlocks(const std::string& sets, const std::string
 
 std::string tableOf(ComparisonFormat format, std::initializer_list<DialogFields> runs) {
     return printedText([&](std::FILE* out) {
-        MethodComparison comparison(format, out, out);
+        MethodComparison comparison(format, Language::Romanian, out, out);
         for (const DialogFields& fields : runs) {
             comparison.compareRun(fields);
         }
@@ -104,7 +104,7 @@ TEST_F(MethodComparisonTest, SuccessiveRunsHaveATableEachOrOneCsvHeader) {
 TEST_F(MethodComparisonTest, ACombinationThatDoesNotValidateShowsTheFirstErrorOnOneLine) {
     bool everyValid = true;
     const std::string table = printedText([&](std::FILE* out) {
-        MethodComparison comparison(ComparisonFormat::Table, out, out);
+        MethodComparison comparison(ComparisonFormat::Table, Language::Romanian, out, out);
         everyValid = comparison.compareRun(tenAddressesOnFourBlocks("8", "1"));
     });
     EXPECT_FALSE(everyValid);
@@ -122,7 +122,7 @@ TEST_F(MethodComparisonTest, CsvLeavesTheFiguresOfAnInvalidRowEmptyAndNamesItsEr
     bool everyValid = true;
     const std::string csv = printedText([&](std::FILE* out) {
         errors = printedText([&](std::FILE* err) {
-            MethodComparison comparison(ComparisonFormat::Csv, out, err);
+            MethodComparison comparison(ComparisonFormat::Csv, Language::Romanian, out, err);
             everyValid = comparison.compareRun(fields);
         });
     });
@@ -144,7 +144,7 @@ TEST_F(MethodComparisonTest, CsvLeavesTheFiguresOfAnInvalidRowEmptyAndNamesItsEr
 TEST_F(MethodComparisonTest, EveryValidCombinationReturnsTrue) {
     bool everyValid = false;
     printedText([&](std::FILE* out) {
-        MethodComparison comparison(ComparisonFormat::Table, out, out);
+        MethodComparison comparison(ComparisonFormat::Table, Language::Romanian, out, out);
         everyValid = comparison.compareRun(tenAddressesOnFourBlocks("2", "1"));
     });
     EXPECT_TRUE(everyValid);

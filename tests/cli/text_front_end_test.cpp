@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -309,13 +310,70 @@ TEST(TextFrontEnd, UsageErrorsWriteOneLineOnStandardErrorOnly) {
          {"--mapping directe", "--bogus", "--runs 0", "--ram", elevenAddresses, "--steps --compare", "--csv",
           "--compare --mode individual", "--compare --mode 'secventa data' --then --mode individual",
           "--answers", "--exercise 7 --ram 1", "--exercise x", "--exercise 7 --count 0", "--count 2",
-          "--exercise 18446744073709551615 --count 2"}) {
+          "--exercise 18446744073709551615 --count 2", "--lang fr", "--lang"}) {
         const Outcome outcome = runTextFrontEnd(arguments);
         EXPECT_EQ(outcome.exitCode, 64) << arguments;
         EXPECT_EQ(outcome.out, "") << arguments;
         ASSERT_FALSE(outcome.err.empty()) << arguments;
         EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
         EXPECT_TRUE(outcome.err.starts_with("tarvel_cache_text: ")) << outcome.err;
+    }
+}
+
+std::vector<std::string> numbersOf(const std::string& text) {
+    std::vector<std::string> numbers;
+    const std::regex number("[0-9]+");
+    for (auto match = std::sregex_iterator(text.begin(), text.end(), number); match != std::sregex_iterator();
+         ++match) {
+        numbers.push_back(match->str());
+    }
+    return numbers;
+}
+
+// Words of the program's Romanian texts that no English output holds.
+const std::regex romanianWord("\\b(Numar|Dimensiune|Mapare|Maparea|Pasul|Pas|Cuvint|Bloc|blocuri|Rata|"
+                              "Exercitiul|rezolvare|Secventa|secventa|Configurare|Apasa|Introduceti|"
+                              "incorect|incorecta|obligatoriu|obligatorii|capacitate|accese|politica|"
+                              "seturi|iteratii|Adresa|adrese|gol|Tip|directa|asociativa|inlocuit)\\b");
+
+// Every output that has words, in each language: "ro" is the default, byte for byte; "en" gives the same
+// facts (the exit status, the lines, the numbers in their order) in English.
+TEST(TextFrontEnd, EveryOutputInEachLanguageGivesTheSameFacts) {
+    const std::string givenSequence =
+        "--ram 1 --cache 16 --block 4096 --sets 2 --mode 'secventa data' --iterations 1 --address 24580 "
+        "--address 8200 --address 12300 --address 28688 --address 12308 --address 20504 --address 24604 "
+        "--address 8224 --address 24612 --address 12328 --mapping 'asociativa pe seturi' --policy LRU";
+    const std::string cases[] = {
+        workedExample,
+        workedExample + " --each --then --mapping asociativa --policy FIFO --then --mode 'secventa aleatoare' "
+                        "--iterations 20 --seed 3",
+        givenSequence,
+        givenSequence + " --compare",
+        givenSequence + " --compare --csv --sets 3",
+        "--ram 3 --cache 5 --block 7 --sets 9 --iterations 0 --address 99999999999 --address x",
+        "--ram 1 --cache 1 --block 4096 --mapping 'asociativa pe seturi' --sets 4 --mode individual",
+        "--scene --ram 3",
+        "--exercise 7 --answers --count 3",
+        "--exercise 12 --markdown --answers",
+        "--exercise 12",
+    };
+    for (const std::string& arguments : cases) {
+        const Outcome standard = runTextFrontEnd(arguments);
+        for (const char* language : {"ro", "en"}) {
+            const Outcome outcome = runTextFrontEnd(arguments + " --lang " + language);
+            const std::string name = arguments + " --lang " + language;
+            EXPECT_EQ(outcome.exitCode, standard.exitCode) << name;
+            EXPECT_EQ(linesOf(outcome.out).size(), linesOf(standard.out).size()) << name;
+            EXPECT_EQ(numbersOf(outcome.out + outcome.err), numbersOf(standard.out + standard.err)) << name;
+            if (language == std::string("ro")) {
+                EXPECT_EQ(outcome.out, standard.out) << name;
+                EXPECT_EQ(outcome.err, standard.err) << name;
+            } else if (arguments.find("--csv") == std::string::npos) { // the CSV keeps the lists' texts
+                std::smatch word;
+                EXPECT_FALSE(std::regex_search(outcome.out, word, romanianWord)) << name << ": " << word.str();
+                EXPECT_FALSE(std::regex_search(outcome.err, word, romanianWord)) << name << ": " << word.str();
+            }
+        }
     }
 }
 
