@@ -4,7 +4,8 @@
 
 #include <cstddef>
 
-// A language's table: every key once, in the keys' order, which each table's file checks as it compiles.
+// The Romanian table: every key once, in the keys' order, which the table's file checks as it compiles. Each
+// text is named for the catalogues, which translate it.
 struct LabTextEntry {
     LabText key;
     std::string_view text;
@@ -25,4 +26,3 @@ template <std::size_t size> constexpr bool holdsEveryTextInOrder(const LabTextEn
 }
 
 extern const LabTextEntry romanianLabTexts[labTextCount];
-extern const LabTextEntry englishLabTexts[labTextCount];

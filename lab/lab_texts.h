@@ -1,15 +1,18 @@
 #pragma once
 
+#include "language/language.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
-// Every text of the laboratory, in one table per language: Romanian (the program's language, the default)
-// and English. A text is named by its key; a pattern's "{}" holes are filled in order by fillText. The
-// Romanian table holds each text's natural form, without diacritics, as the program writes.
+// Every text of the laboratory, named by its key, in Romanian (the program's language, the default) or
+// translated through the catalogues of po/ (English). A pattern's "{}" holes are filled in order by fillText;
+// scripts/check-catalogues holds every translation to its text's holes. The Romanian table holds each text's
+// natural form, without diacritics, as the program writes.
 
-enum class LabLanguage : std::uint8_t { Romanian, English };
+using LabLanguage = Language;
 
 enum class LabText : std::uint16_t {
     // Where the trace comes from.

@@ -4,8 +4,8 @@
 
 #include <cstddef>
 
-// A language's table of the loops' texts: every key once, in the keys' order, which each table's file checks
-// as it compiles.
+// The Romanian table of the loops' texts: every key once, in the keys' order, which the table's file checks as
+// it compiles. Each text is named for the catalogues, which translate it.
 struct LoopTextEntry {
     LoopText key;
     std::string_view text;
@@ -26,4 +26,3 @@ template <std::size_t size> constexpr bool holdsEveryLoopTextInOrder(const LoopT
 }
 
 extern const LoopTextEntry romanianLoopTexts[loopTextCount];
-extern const LoopTextEntry englishLoopTexts[loopTextCount];
