@@ -1,0 +1,33 @@
+#include "lab/first_level_notes.h"
+
+#include "lab/line_requests.h"
+
+#include <bit>
+
+FirstLevelNotes::FirstLevelNotes(const LevelConfig& level)
+    : shadow_(static_cast<std::uint32_t>(levelLines(level))),
+      lineShift_(static_cast<unsigned>(std::countr_zero(level.line))), lineBytes_(level.line),
+      allocate_(level.allocate) {}
+
+// A shadow's miss may be the line's first request; a line the shadow holds was asked for before.
+std::uint8_t FirstLevelNotes::noteOf(std::uint64_t line, bool write) {
+    if (shadow_.request(line, !write || allocate_)) {
+        return LabChunkNotes::shadowHit;
+    }
+    return seen_.firstRequest(line) ? LabChunkNotes::firstRequest : std::uint8_t{0};
+}
+
+void FirstLevelNotes::note(const TraceAccess* accesses, std::size_t count, LabChunkNotes& notes) {
+    notes.requests.clear();
+    notes.requests.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const TraceAccess& access = accesses[i];
+        if (access.op != AccessOp::Modify && access.size <= lineBytes_ - (access.address & (lineBytes_ - 1))) {
+            notes.requests.push_back(noteOf(access.address >> lineShift_, access.op == AccessOp::Write));
+            continue;
+        }
+        forEachLineRequest(access, lineShift_, [&](std::uint64_t address, std::uint64_t, bool write) {
+            notes.requests.push_back(noteOf(address >> lineShift_, write));
+        });
+    }
+}
