@@ -3,6 +3,8 @@
 #include "config/field_text.h"
 #include "config/list_text.h"
 #include "dialog/dialog_field_names.h"
+#include "language/catalogue.h"
+#include "language/formatted_text.h"
 #include "practice/answer_reading.h"
 
 #include <algorithm>
@@ -248,7 +250,7 @@ std::string writeExerciseLink(std::uint64_t exercise) {
     return link;
 }
 
-std::string unreadLinkMessage(const LinkReading& reading) {
+std::string unreadLinkMessage(const LinkReading& reading, Language language) {
     if (reading.unreadCount == 0) {
         return {};
     }
@@ -258,18 +260,12 @@ std::string unreadLinkMessage(const LinkReading& reading) {
         names += name;
     }
     if (reading.unreadCount > reading.unread.size()) {
-        names += " si inca ";
-        names += std::to_string(reading.unreadCount - reading.unread.size());
+        names += formattedText(translated(language, " si inca %s"),
+                               std::to_string(reading.unreadCount - reading.unread.size()).c_str());
     }
-    std::string message;
     if (reading.hasFields || reading.exercise) {
-        message = "Din legatura nu s-au putut citi: ";
-        message += names;
-        message += "; restul a fost citit.";
-    } else {
-        message = "Legatura nu a putut fi citita: ";
-        message += names;
-        message += ".";
+        return formattedText(
+            translated(language, "Din legatura nu s-au putut citi: %s; restul a fost citit."), names.c_str());
     }
-    return message;
+    return formattedText(translated(language, "Legatura nu a putut fi citita: %s."), names.c_str());
 }

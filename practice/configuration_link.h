@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialog/dialog_fields.h"
+#include "language/language.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,5 +39,5 @@ std::string writeConfigurationLink(const DialogFields& fields, std::vector<std::
 
 std::string writeExerciseLink(std::uint64_t exercise);
 
-// The one line that tells which parts of a link could not be read; empty when every part was.
-std::string unreadLinkMessage(const LinkReading& reading);
+// The one line that tells which parts of a link could not be read, in language; empty when every part was.
+std::string unreadLinkMessage(const LinkReading& reading, Language language = Language::Romanian);

@@ -5,6 +5,7 @@
 #include "engine/simulation_state.h"
 #include "exercise/kept_records.h"
 #include "exercise/sheet_texts.h"
+#include "language/catalogue.h"
 #include "practice/answer_reading.h"
 #include "practice/step_explanation.h"
 #include "practice/step_facts.h"
@@ -20,15 +21,19 @@ std::size_t at(Question question) {
     return static_cast<std::size_t>(question);
 }
 
-// Solves the exercise, reads why each access came out as it did, and starts at the first access.
+// Solves the exercise, reads why each access came out as it did, and starts at the first access, in the
+// session's language.
 void prepare(PracticeSession& session, const Exercise& exercise, bool fromExercise) {
     const KeptRecords kept;
+    const Language language = session.language;
     session = PracticeSession{};
+    session.language = language;
     session.exercise = exercise;
     session.fromExercise = fromExercise;
     session.key = solveExercise(exercise);
     const std::array<StepFacts, addressFieldCount> facts = readStepFacts();
-    const ExplainedCache cache{exercise.mapping, cacheConfig.replacementPolicy, session.key.cacheBlockCount};
+    const ExplainedCache cache{exercise.mapping, cacheConfig.replacementPolicy, session.key.cacheBlockCount,
+                               language};
     for (std::size_t t = 0; t < facts.size(); ++t) {
         session.explanations[t] = explainStep(cache, session.key.accesses[t], facts[t]);
     }
@@ -86,7 +91,7 @@ bool startFieldsPractice(PracticeSession& session, const DialogFields& fields, s
         const KeptRecords kept;
         pressSetareMod(sequence);
         if (cacheConfig.configErrors != 0) {
-            error = firstErrorMessage();
+            error = firstErrorMessage(session.language);
             return false;
         }
         exercise = exerciseOfStoredFields(sequence);
@@ -125,7 +130,7 @@ bool checkStep(PracticeSession& session, const StepAnswers& answers) {
     verdict.questions[at(Question::Outcome)] = outcomeVerdict(answers[at(Question::Outcome)], access.hit);
     verdict.questions[at(Question::Replaced)] =
         replacedVerdict(answers[at(Question::Replaced)], access.replacedBlock);
-    verdict.kind = missKindName(access.kind);
+    verdict.kind = translated(session.language, missKindName(access.kind));
     verdict.why = session.explanations[slot(session.step)];
     for (std::size_t q = 0; q < verdict.questions.size(); ++q) {
         session.rightAnswers[q] += verdict.questions[q].correct ? 1 : 0;

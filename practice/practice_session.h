@@ -3,6 +3,7 @@
 #include "dialog/dialog_fields.h"
 #include "exercise/exercise_draw.h"
 #include "exercise/exercise_key.h"
+#include "language/language.h"
 
 #include <array>
 #include <cstdint>
@@ -33,6 +34,8 @@ struct StepVerdict {
 };
 
 struct PracticeSession {
+    Language language =
+        Language::Romanian; // of the sentences of why, the kinds and the errors; kept by a start
     bool active = false;
     bool fromExercise = false; // drawn from its number, exercise.seed
     Exercise exercise{}; // the configuration, the ten addresses and the fields of a given sequence run once

@@ -3,52 +3,36 @@
 #include "config/choice_names.h"
 #include "config/list_text.h"
 #include "exercise/sheet_texts.h"
+#include "language/formatted_text.h"
 
 namespace practice_text {
 
-std::string invalidConfiguration(const std::string& firstError) {
-    std::string text = "Configuratia din dialog nu este valida: ";
-    text += firstError;
-    return text;
+std::string invalidConfiguration(const std::string& firstError, Language language) {
+    return formattedText(translated(language, "Configuratia din dialog nu este valida: %s"),
+                         firstError.c_str());
 }
 
-std::string unanswered(const std::string& labels) {
-    std::string text = "Raspundeti intai la: ";
-    text += labels;
-    text += '.';
-    return text;
+std::string unanswered(const std::string& labels, Language language) {
+    return formattedText(translated(language, "Raspundeti intai la: %s."), labels.c_str());
 }
 
-std::string fieldsLeftOut(const std::string& names) {
-    std::string text = "Campurile ";
-    text += names;
-    text += " nu tin numere si lipsesc din legatura.";
-    return text;
+std::string fieldsLeftOut(const std::string& names, Language language) {
+    return formattedText(translated(language, "Campurile %s nu tin numere si lipsesc din legatura."),
+                         names.c_str());
 }
 
-std::string configurationSummary(const PracticeSession& session) {
-    const Exercise& exercise = session.exercise;
-    std::string text;
-    if (session.fromExercise) {
-        text = "Exercitiul ";
-        text += std::to_string(exercise.seed);
-    } else {
-        text = "Configuratia din dialog";
-    }
-    text += ": RAM ";
-    text += std::to_string(exercise.ramSizeMb);
-    text += " Mo, cache ";
-    text += std::to_string(exercise.cacheSizeKb);
-    text += " ko, blocuri de ";
-    text += std::to_string(exercise.blockSizeBytes);
-    text += " o (";
-    text += std::to_string(exercise.cacheBlockCount);
-    text += " blocuri), ";
-    text += narrowText(mappingMethodTexts[slot(toInt(exercise.mapping))]);
+namespace {
+
+// "RAM 256 Mo, cache 64 ko, blocuri de 32768 o (2 blocuri), directa", with the sets and the policy where the
+// method has them.
+std::string configurationFacts(const Exercise& exercise, Language language) {
+    const std::string mapping = narrowText(mappingMethodTexts[slot(toInt(exercise.mapping))]);
+    std::string text =
+        formattedText(translated(language, "RAM %d Mo, cache %d ko, blocuri de %d o (%d blocuri), %s"),
+                      exercise.ramSizeMb, exercise.cacheSizeKb, exercise.blockSizeBytes,
+                      exercise.cacheBlockCount, translated(language, mapping.c_str()));
     if (exercise.mapping == MappingMethod::SetAssociative) {
-        text += " in ";
-        text += std::to_string(exercise.setCount);
-        text += " seturi";
+        text += formattedText(translated(language, " in %d seturi"), exercise.setCount);
     }
     if (exercise.policy != noSelection) {
         text += ", ";
@@ -57,24 +41,26 @@ std::string configurationSummary(const PracticeSession& session) {
     return text;
 }
 
-std::string questionHeading(const PracticeSession& session) {
-    std::string text = "Accesul ";
-    text += std::to_string(session.step + 1);
-    text += " din ";
-    text += std::to_string(addressFieldCount);
-    text += ": adresa RAM ";
-    text += decimalAndHex(session.exercise.addresses[slot(session.step)]);
-    return text;
+} // namespace
+
+std::string configurationSummary(const PracticeSession& session) {
+    const Language language = session.language;
+    const std::string facts = configurationFacts(session.exercise, language);
+    if (session.fromExercise) {
+        return formattedText(translated(language, "Exercitiul %s: %s"),
+                             std::to_string(session.exercise.seed).c_str(), facts.c_str());
+    }
+    return formattedText(translated(language, "Configuratia din dialog: %s"), facts.c_str());
 }
 
-std::string scoreLine(const char* question, int right, int asked) {
-    std::string text = question;
-    text += ": ";
-    text += std::to_string(right);
-    text += " din ";
-    text += std::to_string(asked);
-    text += " corecte";
-    return text;
+std::string questionHeading(const PracticeSession& session) {
+    return formattedText(translated(session.language, "Accesul %d din %d: adresa RAM %s"), session.step + 1,
+                         addressFieldCount,
+                         decimalAndHex(session.exercise.addresses[slot(session.step)]).c_str());
+}
+
+std::string scoreLine(const char* question, int right, int asked, Language language) {
+    return formattedText(translated(language, "%s: %d din %d corecte"), question, right, asked);
 }
 
 } // namespace practice_text

@@ -1,31 +1,12 @@
 #include "practice/step_explanation.h"
 
+#include "language/catalogue.h"
+#include "language/formatted_text.h"
+
+// Each sentence and clause is one pattern of the catalogue, its numbers in decimal, so that a translator
+// words the whole of it.
+
 namespace {
-
-// A sentence built piece by piece; numbers are written in decimal.
-class Sentence {
-  public:
-    Sentence& operator<<(const char* text) {
-        text_ += text;
-        return *this;
-    }
-    Sentence& operator<<(const std::string& text) {
-        text_ += text;
-        return *this;
-    }
-    Sentence& operator<<(std::uint32_t value) {
-        text_ += std::to_string(value);
-        return *this;
-    }
-    Sentence& operator<<(int value) {
-        text_ += std::to_string(value);
-        return *this;
-    }
-    std::string text() const { return text_; }
-
-  private:
-    std::string text_;
-};
 
 int lastBlock(const StepFacts& facts) {
     return facts.firstBlock + facts.blockCount - 1;
@@ -33,14 +14,7 @@ int lastBlock(const StepFacts& facts) {
 
 // "setul 1 (blocurile 2-3 tin 7, -)" or "cache (blocurile 0-3 sunt goale)": where the tag was looked for and
 // the tags found there, "-" for an empty block.
-void writePlace(Sentence& out, const ExplainedCache& cache, const ExerciseAccess& access,
-                const StepFacts& facts) {
-    if (cache.method == MappingMethod::SetAssociative) {
-        out << "setul " << access.index << " ";
-    } else {
-        out << "cache ";
-    }
-    out << "(blocurile " << facts.firstBlock << "-" << lastBlock(facts);
+std::string place(const ExplainedCache& cache, const ExerciseAccess& access, const StepFacts& facts) {
     bool anyFilled = false;
     std::string tags;
     for (int b = facts.firstBlock; b <= lastBlock(facts); ++b) {
@@ -49,98 +23,96 @@ void writePlace(Sentence& out, const ExplainedCache& cache, const ExerciseAccess
         tags += b == facts.firstBlock ? "" : ", ";
         tags += block.filled ? std::to_string(block.tag) : "-";
     }
-    if (anyFilled) {
-        out << " tin " << tags << ")";
-    } else {
-        out << " sunt goale)";
+    const Language language = cache.language;
+    const int first = facts.firstBlock;
+    const int last = lastBlock(facts);
+    if (cache.method == MappingMethod::SetAssociative) {
+        return anyFilled ? formattedText(translated(language, "setul %u (blocurile %d-%d tin %s)"),
+                                         access.index, first, last, tags.c_str())
+                         : formattedText(translated(language, "setul %u (blocurile %d-%d sunt goale)"),
+                                         access.index, first, last);
     }
+    return anyFilled ? formattedText(translated(language, "cache (blocurile %d-%d tin %s)"), first, last,
+                                     tags.c_str())
+                     : formattedText(translated(language, "cache (blocurile %d-%d sunt goale)"), first, last);
 }
 
-void writeKind(Sentence& out, const ExplainedCache& cache, const ExerciseAccess& access,
-               const StepFacts& facts) {
+std::string kind(const ExplainedCache& cache, const ExerciseAccess& access, const StepFacts& facts) {
     switch (access.kind) {
     case MissKind::Compulsory:
-        out << "miss obligatoriu (primul acces la blocul RAM " << facts.ramBlock << ")";
-        return;
+        return formattedText(translated(cache.language, "miss obligatoriu (primul acces la blocul RAM %u)"),
+                             facts.ramBlock);
     case MissKind::Capacity:
-        out << "miss de capacitate (ar fi miss si intr-un cache asociativ LRU de " << cache.blocks
-            << " blocuri)";
-        return;
+        return formattedText(
+            translated(cache.language,
+                       "miss de capacitate (ar fi miss si intr-un cache asociativ LRU de %d blocuri)"),
+            cache.blocks);
     case MissKind::Conflict:
-        out << "miss de conflict (un cache asociativ LRU de " << cache.blocks << " blocuri l-ar fi pastrat)";
-        return;
+        return formattedText(
+            translated(cache.language,
+                       "miss de conflict (un cache asociativ LRU de %d blocuri l-ar fi pastrat)"),
+            cache.blocks);
     case MissKind::None:
         break;
     }
-    out << "miss";
+    return translated(cache.language, "miss");
 }
 
 // Direct mapping: the one block of the address holds its tag, another or nothing.
-void explainDirect(Sentence& out, const ExplainedCache& cache, const ExerciseAccess& access,
-                   const StepFacts& facts) {
+std::string explainDirect(const ExplainedCache& cache, const ExerciseAccess& access, const StepFacts& facts) {
     const BlockBefore& block = facts.before[slot(facts.firstBlock)];
-    out << "Blocul " << access.index;
+    const Language language = cache.language;
     if (access.hit) {
-        out << " tine tag-ul " << access.tag << ": hit.";
-        return;
+        return formattedText(translated(language, "Blocul %u tine tag-ul %u: hit."), access.index,
+                             access.tag);
     }
     if (block.filled) {
-        out << " tine tag-ul " << block.tag << ", nu " << access.tag << ": ";
-        writeKind(out, cache, access, facts);
-        out << "; blocul RAM " << facts.ramBlock << " ii ia locul.";
-        return;
+        return formattedText(
+            translated(language, "Blocul %u tine tag-ul %u, nu %u: %s; blocul RAM %u ii ia locul."),
+            access.index, block.tag, access.tag, kind(cache, access, facts).c_str(), facts.ramBlock);
     }
-    out << " e gol: ";
-    writeKind(out, cache, access, facts);
-    out << ".";
+    return formattedText(translated(language, "Blocul %u e gol: %s."), access.index,
+                         kind(cache, access, facts).c_str());
 }
 
 // Why the policy chose the block it replaced: the step that loaded it (FIFO) or last used it (LRU).
-void writeVictim(Sentence& out, const ExplainedCache& cache, const StepFacts& facts, int victim) {
-    const BlockBefore& block = facts.before[slot(victim)];
+std::string victim(const ExplainedCache& cache, const StepFacts& facts, int replaced) {
     if (cache.policy == ReplacementPolicy::Lru) {
-        out << "LRU inlocuieste blocul " << victim << ", folosit cel mai demult (la pasul "
-            << facts.leastRecentUse << ")";
-    } else {
-        out << "FIFO inlocuieste blocul " << victim << ", incarcat cel mai demult (la pasul "
-            << block.loadStep << ")";
+        return formattedText(
+            translated(cache.language, "LRU inlocuieste blocul %d, folosit cel mai demult (la pasul %u)"),
+            replaced, facts.leastRecentUse);
     }
+    return formattedText(
+        translated(cache.language, "FIFO inlocuieste blocul %d, incarcat cel mai demult (la pasul %u)"),
+        replaced, facts.before[slot(replaced)].loadStep);
 }
 
 // Associative and set-associative mapping: the tag is looked for in a range of blocks.
-void explainRange(Sentence& out, const ExplainedCache& cache, const ExerciseAccess& access,
-                  const StepFacts& facts) {
-    out << "Tag-ul " << access.tag;
+std::string explainRange(const ExplainedCache& cache, const ExerciseAccess& access, const StepFacts& facts) {
+    const Language language = cache.language;
+    const std::string where = place(cache, access, facts);
     if (access.hit) {
-        out << " e in ";
-        writePlace(out, cache, access, facts);
-        out << ", in blocul " << facts.usedBlock << ": hit.";
-        return;
+        return formattedText(translated(language, "Tag-ul %u e in %s, in blocul %d: hit."), access.tag,
+                             where.c_str(), facts.usedBlock);
     }
-    out << " nu e in ";
-    writePlace(out, cache, access, facts);
+    const std::string why = kind(cache, access, facts);
     if (access.replacedBlock >= 0) {
-        out << ", care e plin: ";
-        writeVictim(out, cache, facts, access.replacedBlock);
-    } else {
-        out << "; blocul " << facts.usedBlock << " e liber si il primeste";
+        return formattedText(translated(language, "Tag-ul %u nu e in %s, care e plin: %s: %s."), access.tag,
+                             where.c_str(), victim(cache, facts, access.replacedBlock).c_str(), why.c_str());
     }
-    out << ": ";
-    writeKind(out, cache, access, facts);
-    out << ".";
+    return formattedText(translated(language, "Tag-ul %u nu e in %s; blocul %d e liber si il primeste: %s."),
+                         access.tag, where.c_str(), facts.usedBlock, why.c_str());
 }
 
 } // namespace
 
 std::string explainStep(const ExplainedCache& cache, const ExerciseAccess& access, const StepFacts& facts) {
-    Sentence out;
     if (facts.blockCount <= 0 || lastBlock(facts) >= cacheBlockCapacity) {
-        return access.hit ? "Hit." : "Miss."; // only a configuration that did not validate gets here
+        // only a configuration that did not validate gets here
+        return translated(cache.language, access.hit ? "Hit." : "Miss.");
     }
     if (cache.method == MappingMethod::Direct) {
-        explainDirect(out, cache, access, facts);
-    } else {
-        explainRange(out, cache, access, facts);
+        return explainDirect(cache, access, facts);
     }
-    return out.text();
+    return explainRange(cache, access, facts);
 }

@@ -9,6 +9,9 @@
 #include "engine/simulation_state.h"
 #include "exercise/kept_records.h"
 #include "exercise/sheet_texts.h"
+#include "language/language_checks.h"
+#include "practice/configuration_link.h"
+#include "practice/practice_texts.h"
 #include "practice/answer_reading.h"
 
 #include <gtest/gtest.h>
@@ -225,6 +228,41 @@ TEST_F(PracticeSessionTest, NothingIsCheckedOrAskedOutOfTurn) {
         EXPECT_FALSE(question.correct) << question.given;
         EXPECT_LE(question.given.size(), 27u) << "a long answer is shown cut short";
     }
+}
+
+// What a practice says, in each language: English tells every access's why, the configuration, the question
+// and the kind with the Romanian's numbers in their order, and no Romanian word.
+TEST_F(PracticeSessionTest, EachLanguageTellsTheSameFactsOfEveryAccess) {
+    const auto said = [](const PracticeSession& session) {
+        std::vector<std::string> texts{practice_text::configurationSummary(session)};
+        for (const std::string& why : session.explanations) {
+            texts.push_back(why);
+        }
+        return texts;
+    };
+    for (std::uint64_t seed = 0; seed < 60; ++seed) {
+        std::map<Language, std::vector<std::string>> texts;
+        for (const Language language : {Language::Romanian, Language::English}) {
+            PracticeSession session;
+            session.language = language;
+            startExercisePractice(session, seed);
+            ASSERT_TRUE(session.active) << seed;
+            texts[language] = said(session);
+            session.step = static_cast<int>(seed % addressFieldCount);
+            texts[language].push_back(practice_text::questionHeading(session));
+            checkStep(session, StepAnswers{"1", "1", "1", "miss", "-"});
+            texts[language].push_back(session.verdict.kind);
+        }
+        for (std::size_t t = 0; t < texts[Language::Romanian].size(); ++t) {
+            const std::string& english = texts[Language::English][t];
+            EXPECT_EQ(numbersOf(english), numbersOf(texts[Language::Romanian][t])) << seed << ": " << english;
+            EXPECT_EQ(romanianWordIn(english), "") << seed << ": " << english;
+        }
+    }
+    LinkReading reading = readConfigurationLink("ram=x&cache=1&" + std::string(20, 'q'));
+    const std::string line = unreadLinkMessage(reading, Language::English);
+    EXPECT_EQ(numbersOf(line), numbersOf(unreadLinkMessage(reading)));
+    EXPECT_EQ(romanianWordIn(line), "") << line;
 }
 
 TEST(AnswerReadingTest, NumbersAreDecimalOrHexadecimalAfter0x) {
