@@ -101,9 +101,12 @@ inline std::uint32_t CacheLevel::findWay(std::uint64_t set, std::uint64_t line) 
     const std::uint32_t count = filled_[static_cast<std::size_t>(set)];
     std::uint32_t matches = 0;
     for (std::uint32_t group = 0; group < count; group += wayGroup) {
-        for (std::uint32_t way = group; way < group + wayGroup; ++way) {
-            matches |= static_cast<std::uint32_t>(ways[way] == line) << way;
+        const std::uint64_t* inGroup = ways + group;
+        std::uint32_t groupMatches = 0;
+        for (std::uint32_t way = 0; way < wayGroup; ++way) { // a constant count: unrolled, shifts fixed
+            groupMatches |= static_cast<std::uint32_t>(inGroup[way] == line) << way;
         }
+        matches |= groupMatches << group;
     }
     matches &= (std::uint32_t{1} << count) - 1; // count <= narrowWays < 32
     return matches == 0 ? missing : static_cast<std::uint32_t>(std::countr_zero(matches));

@@ -9,9 +9,17 @@ FirstLevelNotes::FirstLevelNotes(const LevelConfig& level)
       lineShift_(static_cast<unsigned>(std::countr_zero(level.line))), lineBytes_(level.line),
       allocate_(level.allocate) {}
 
-// A shadow's miss may be the line's first request; a line the shadow holds was asked for before.
+// A request of the shadow's newest line hits and changes nothing, as most of a walk through memory does; a
+// shadow's miss may be the line's first request; a line the shadow holds was asked for before.
 std::uint8_t FirstLevelNotes::noteOf(std::uint64_t line, bool write) {
-    if (shadow_.request(line, !write || allocate_)) {
+    if (line == lastLine_ && lastHeld_) {
+        return LabChunkNotes::shadowHit;
+    }
+    const bool allocates = !write || allocate_;
+    const bool hit = shadow_.request(line, allocates);
+    lastLine_ = line;
+    lastHeld_ = hit || allocates; // a checked level has a line at least
+    if (hit) {
         return LabChunkNotes::shadowHit;
     }
     return seen_.firstRequest(line) ? LabChunkNotes::firstRequest : std::uint8_t{0};

@@ -36,4 +36,6 @@ class FirstLevelNotes {
     unsigned lineShift_ = 0;
     std::uint64_t lineBytes_ = 1;
     bool allocate_ = true;
+    std::uint64_t lastLine_ = 0;
+    bool lastHeld_ = false; // the shadow holds lastLine_ as its newest line
 };
