@@ -16,7 +16,7 @@ string(REGEX REPLACE "((0x..,){16})" "\\1\n    " bytes "${bytes}")
 math(EXPR size "${hex_length} / 2")
 file(WRITE "${OUTPUT}.new"
 "// Generated from ${catalogue_name} by cmake/embed_catalogue.cmake; do not edit.\n"
-"#include \"language/compiled_catalogues.h\"\n\n"
+"#include \"language/catalogue.h\"\n\n"
 "namespace {\n\nconst unsigned char catalogueBytes[${size}] = {\n    ${bytes}\n};\n\n} // namespace\n\n"
 "MessageCatalogue ${FUNCTION}() {\n    return {catalogueBytes, sizeof catalogueBytes};\n}\n")
 file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)

@@ -1,14 +1,14 @@
 #include "lab/lab_texts.h"
 
+#include "lab/lab_catalogue.h"
 #include "lab/lab_text_table.h"
-#include "language/catalogue.h"
 
 std::string_view labText(LabLanguage language, LabText text) {
     const auto index = static_cast<std::size_t>(text);
     if (index >= labTextCount) {
         return {};
     }
-    return translated(language, romanianLabTexts[index].text.data()); // a literal's text, NUL-terminated
+    return translatedIn(labTextDomain, language, romanianLabTexts[index].text.data()); // a NUL-ended literal
 }
 
 std::string fillText(std::string_view pattern, std::initializer_list<std::string_view> values) {

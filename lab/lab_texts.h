@@ -8,9 +8,9 @@
 #include <string_view>
 
 // Every text of the laboratory, named by its key, in Romanian (the program's language, the default) or
-// translated through the catalogues of po/ (English). A pattern's "{}" holes are filled in order by fillText;
-// scripts/check-catalogues holds every translation to its text's holes. The Romanian table holds each text's
-// natural form, without diacritics, as the program writes.
+// translated through the laboratory's catalogues, po/lab/ (English). A pattern's "{}" holes are filled in
+// order by fillText; scripts/check-catalogues holds every translation to its text's holes. The Romanian table
+// holds each text's natural form, without diacritics, as the program writes.
 
 using LabLanguage = Language;
 

@@ -29,6 +29,15 @@ struct MessageCatalogue {
     std::size_t size = 0;
 };
 
+// The catalogues of one program's texts, one per language besides Romanian (a domain, in gettext's words):
+// the laboratory's are apart from the rest, so that the page carries only its own.
+struct TextDomain {
+    MessageCatalogue (*english)();
+};
+
+// romanian in language, from the domain's catalogues; translated() is this over the program's own domain.
+const char* translatedIn(const TextDomain& domain, Language language, const char* romanian);
+
 // The translation of original in catalogue, NUL-terminated in the catalogue's bytes; null when the catalogue
 // holds none or its bytes are not a well-formed catalogue.
 const char* catalogueTranslation(const MessageCatalogue& catalogue, std::string_view original);
