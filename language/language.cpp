@@ -15,3 +15,7 @@ bool languageNamed(std::string_view name, Language& language) {
 const char* languageName(Language language) {
     return language == Language::English ? "en" : "ro";
 }
+
+const char* languageOwnName(Language language) {
+    return language == Language::English ? "English" : "Romana";
+}

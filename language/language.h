@@ -12,3 +12,9 @@ bool languageNamed(std::string_view name, Language& language);
 
 // "ro" or "en".
 const char* languageName(Language language);
+
+// The language as its readers name it, "Romana" or "English", and the menu that offers them, in both: what
+// the page shows whatever language it is in.
+const char* languageOwnName(Language language);
+inline constexpr const char* languageMenuTitle = "Limba / Language";
+inline constexpr Language everyLanguage[] = {Language::Romanian, Language::English};

@@ -12,6 +12,7 @@
 namespace {
 
 constexpr const char* exerciseName = "exercise";
+constexpr const char* languagePartName = "lang";
 constexpr std::size_t longestPart = 64;         // a part longer than any a link writes is not read
 constexpr std::size_t longestFieldText = 10;    // 4294967295
 constexpr std::size_t longestExerciseText = 20; // 18446744073709551615
@@ -136,7 +137,7 @@ class LinkReader {
             return;
         }
         names_.push_back(*name);
-        if (*name != exerciseName) {
+        if (*name != exerciseName && *name != languagePartName) {
             fieldParts_.push_back(std::string(part));
         }
     }
@@ -159,6 +160,14 @@ class LinkReader {
     }
 
     bool take(const std::string& name, const std::string& value) {
+        if (name == languagePartName) {
+            Language language = Language::Romanian;
+            if (!languageNamed(value, language)) {
+                return false;
+            }
+            reading_.language = language;
+            return true;
+        }
         if (name == exerciseName) {
             reading_.exercise =
                 isDigits(value, longestExerciseText) ? readExerciseNumber(value) : std::nullopt;
@@ -241,6 +250,17 @@ std::string writeConfigurationLink(const DialogFields& fields, std::vector<std::
         }
     }
     return link;
+}
+
+std::string linkInLanguage(std::string fragment, Language language) {
+    if (language == Language::Romanian) {
+        return fragment;
+    }
+    fragment += fragment.empty() ? "" : "&";
+    fragment += languagePartName;
+    fragment += '=';
+    fragment += languageName(language);
+    return fragment;
 }
 
 std::string writeExerciseLink(std::uint64_t exercise) {

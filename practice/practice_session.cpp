@@ -100,6 +100,25 @@ bool startFieldsPractice(PracticeSession& session, const DialogFields& fields, s
     return session.active;
 }
 
+void tellPracticeIn(PracticeSession& session, Language language) {
+    if (!session.active) {
+        session.language = language;
+        return;
+    }
+    PracticeSession told = session;
+    told.language = language;
+    prepare(told, session.exercise, session.fromExercise);
+    told.step = session.step;
+    told.checked = session.checked;
+    told.rightAnswers = session.rightAnswers;
+    told.verdict = session.verdict;
+    if (told.checked) {
+        told.verdict.kind = translated(language, missKindName(told.key.accesses[slot(told.step)].kind));
+        told.verdict.why = told.explanations[slot(told.step)];
+    }
+    session = told;
+}
+
 bool isAsked(const PracticeSession& session, Question question) {
     return question != Question::Index || session.exercise.mapping != MappingMethod::Associative;
 }

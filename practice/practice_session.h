@@ -55,6 +55,10 @@ void startExercisePractice(PracticeSession& session, std::uint64_t seed);
 // error holds the first message of the configuration's error list.
 bool startFieldsPractice(PracticeSession& session, const DialogFields& fields, std::string& error);
 
+// The session told in language from now on: its sentences of why and the kind of a checked access told
+// again, its access, answers and scores kept.
+void tellPracticeIn(PracticeSession& session, Language language);
+
 bool isAsked(const PracticeSession& session, Question question);
 
 using StepAnswers = std::array<std::string, questionCount>;

@@ -230,8 +230,28 @@ class Core {
     // A reproducible random sequence from now on, as the text front-end's --seed; a number or a BigInt.
     seedRandom(seed) { this.#call('seedRandom', BigInt.asUintN(64, BigInt(seed))); }
 
+    // The page's language from now on, 'ro' or 'en': the console shows its report again in it, the practice
+    // tells its sentences again, and the texts of practice take it; false, and nothing changed, for any
+    // other name.
+    setLanguage(name) {
+        const text = String(name);
+        this.#typeInput(text);
+        if (this.#call('setLanguage', text.length) !== 1) {
+            return false;
+        }
+        this.#practice = this.#json('describePractice');
+        return true;
+    }
+
+    // A Romanian text of the program (of its resource script) in the page's language.
+    translate(text) {
+        const romanian = String(text).slice(0, textPieceUnits);
+        this.#typeInput(romanian);
+        return utf8.decode(this.#output(this.#call('translateText', romanian.length)));
+    }
+
     // The dialog and the console as they stand: { dialog: { open, selections, enabled: { ram: true, ...,
-    // setareMod: true, ... } }, console: { open, title, width, height, openings }, repaints }.
+    // setareMod: true, ... } }, console: { open, title, width, height, openings }, repaints, language }.
     screenState() { return this.#json('writeScreenState'); }
 
     // The texts of the dialog's fields as the dialog reads them: { ram: '0', ... }.
@@ -309,12 +329,17 @@ class Core {
 
     #typePageText(slot, value) {
         const text = String(value).slice(0, pageTextUnits);
+        this.#typeInput(text);
+        this.#call('setPageText', this.#practice.slots[slot], text.length);
+    }
+
+    // The text's UTF-16 units into the module's input buffer.
+    #typeInput(text) {
         const pointer = this.#call('inputBuffer', text.length);
         const units = new Uint16Array(this.#exports.memory.buffer, pointer, text.length);
         for (let i = 0; i < text.length; ++i) {
             units[i] = text.charCodeAt(i);
         }
-        this.#call('setPageText', this.#practice.slots[slot], text.length);
     }
 
     #typeAddresses(texts) {

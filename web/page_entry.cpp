@@ -18,6 +18,7 @@
 #include "config/choice_names.h"
 #include "config/field_text.h"
 #include "engine/random_source.h"
+#include "language/catalogue.h"
 #include "report/printed_text.h"
 #include "report/status_report.h"
 #include "view/main_scene.h"
@@ -65,6 +66,25 @@ std::int32_t typeInto(std::string* text, std::int32_t units, bool replace) {
         text->push_back(fieldCharacter(input[i]));
     }
     return 1;
+}
+
+// The first units of the input buffer as UTF-8.
+std::string narrowInput(std::int32_t units) {
+    std::string text;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(units); ++i) {
+        const auto code = static_cast<std::uint32_t>(input[i]);
+        if (code < 0x80) {
+            text += static_cast<char>(code);
+        } else if (code < 0x800) {
+            text += static_cast<char>(0xc0 | (code >> 6));
+            text += static_cast<char>(0x80 | (code & 0x3f));
+        } else {
+            text += static_cast<char>(0xe0 | ((code >> 12) & 0x0f));
+            text += static_cast<char>(0x80 | ((code >> 6) & 0x3f));
+            text += static_cast<char>(0x80 | (code & 0x3f));
+        }
+    }
+    return text;
 }
 
 std::int32_t typeIntoField(std::int32_t field, std::int32_t units, bool replace) {
@@ -172,7 +192,28 @@ PAGE_EXPORT("writeConsoleText") std::int32_t writeConsoleText() {
 
 // The status report for the records as they are now, as a console opened now would print it.
 PAGE_EXPORT("writeStatusReport") std::int32_t writeStatusReport() {
-    return putOutput(printedText(printStatusReport));
+    return putOutput(printedText([](std::FILE* out) { printStatusReportIn(out, pageScreen.language); }));
+}
+
+// The page in the language named by the first units of the input buffer, "ro" or "en"; 0, and nothing
+// changed, for any other name.
+PAGE_EXPORT("setLanguage") std::int32_t setLanguage(std::int32_t units) {
+    Language language = Language::Romanian;
+    if (units < 0 || static_cast<std::size_t>(units) > input.size() ||
+        !languageNamed(narrowInput(units), language)) {
+        return 0;
+    }
+    showPageInLanguage(language);
+    return 1;
+}
+
+// The Romanian text in the first units of the input buffer, in the page's language: the texts of the
+// resource script that the page's markup shows.
+PAGE_EXPORT("translateText") std::int32_t translateText(std::int32_t units) {
+    if (units < 0 || static_cast<std::size_t>(units) > input.size()) {
+        return putOutput({});
+    }
+    return putOutput(translated(pageScreen.language, narrowInput(units).c_str()));
 }
 
 // The main view for the records as they are now, laid out for the program's client area, as JSON Lines.

@@ -122,6 +122,8 @@ std::string screenStateJson() {
     json.beginObject();
     writeDialog(json, pageScreen.dialog);
     writeConsole(json, pageScreen.console);
-    json.number("repaints", pageScreen.repaints).endObject();
+    json.number("repaints", pageScreen.repaints)
+        .text("language", languageName(pageScreen.language))
+        .endObject();
     return out;
 }

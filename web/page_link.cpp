@@ -1,6 +1,7 @@
 #include "web/page_link.h"
 
 #include "config/cache_config.h"
+#include "language/catalogue.h"
 #include "practice/configuration_link.h"
 #include "practice/practice_texts.h"
 #include "report/json_writer.h"
@@ -35,7 +36,7 @@ std::string linkOfFields(const DialogFields& fields, std::string& line) {
         names += name;
     }
     if (!names.empty()) {
-        line = practice_text::fieldsLeftOut(names);
+        line = practice_text::fieldsLeftOut(names, pageScreen.language);
     }
     return fragment;
 }
@@ -44,6 +45,9 @@ std::string linkOfFields(const DialogFields& fields, std::string& line) {
 
 std::string openLinkJson() {
     const LinkReading reading = readConfigurationLink(*pageText(static_cast<std::int32_t>(PageText::Link)));
+    if (reading.language) {
+        showPageInLanguage(*reading.language);
+    }
     if (reading.exercise) {
         startExercisePractice(pageSession, *reading.exercise);
         sayOnPractice({});
@@ -51,12 +55,15 @@ std::string openLinkJson() {
         fillNewDialog(reading.fields);
     }
     std::string out;
-    JsonWriter(out)
-        .beginObject()
+    JsonWriter json(out);
+    json.beginObject()
         .boolean("exercise", reading.exercise.has_value())
         .boolean("dialog", !reading.exercise && reading.hasFields)
-        .text("line", unreadLinkMessage(reading))
-        .endObject();
+        .text("line", unreadLinkMessage(reading, pageScreen.language));
+    if (reading.language) {
+        json.text("language", languageName(*reading.language)); // the page shows itself in it
+    }
+    json.endObject();
     return out;
 }
 
@@ -65,10 +72,12 @@ std::string linkQuestionJson() {
     const PageDialog& dialog = pageScreen.dialog;
     const char* question = "";
     if (reading.exercise) {
-        question = pageSession.active && !isFinished(pageSession) ? practice_text::replacePractice : "";
+        question = pageSession.active && !isFinished(pageSession)
+                       ? translated(pageScreen.language, practice_text::replacePractice)
+                       : "";
     } else if (reading.hasFields && dialog.open && dialog.fields != DialogFields{} &&
                dialog.fields != reading.fields) {
-        question = practice_text::replaceDialog;
+        question = translated(pageScreen.language, practice_text::replaceDialog);
     }
     std::string out;
     JsonWriter(out).beginObject().text("question", question).endObject();
@@ -85,7 +94,10 @@ std::string currentLinkJson() {
     } else if (pageScreen.dialog.open) {
         fragment = linkOfFields(pageScreen.dialog.fields, line);
     } else {
-        line = practice_text::nothingToLink;
+        line = translated(pageScreen.language, practice_text::nothingToLink);
+    }
+    if (!fragment.empty()) {
+        fragment = linkInLanguage(fragment, pageScreen.language);
     }
     std::string out;
     JsonWriter(out).beginObject().text("fragment", fragment).text("line", line).endObject();

@@ -6,7 +6,8 @@
 
 // Opens the link in the link slot: an exercise's number starts its practice; fields and lists fill a new
 // Configuration dialog as a user typing and choosing them would, its controls enabled by the same rules;
-// nothing runs. {"exercise":false,"dialog":true,"line":"..."}, the line naming what could not be read.
+// nothing runs. {"exercise":false,"dialog":true,"line":"..."}, the line naming what could not be read; with
+// "language":"en" where the link names a language, which the page now shows.
 std::string openLinkJson();
 
 // What opening the link in the link slot would take from the user, as a question to ask first: a dialog whose

@@ -3,6 +3,7 @@
 #include "exercise/exercise_sheet.h"
 #include "exercise/kept_records.h"
 #include "exercise/sheet_texts.h"
+#include "language/catalogue.h"
 #include "practice/answer_reading.h"
 #include "practice/practice_texts.h"
 #include "report/json_writer.h"
@@ -30,7 +31,7 @@ std::string& text(PageText slot) {
     return texts[static_cast<std::size_t>(slot)];
 }
 
-const char* questionLabel(Question question) {
+const char* romanianQuestionLabel(Question question) {
     switch (question) {
     case Question::Tag:
         return tagHeader;
@@ -44,6 +45,15 @@ const char* questionLabel(Question question) {
         break;
     }
     return replacedHeader;
+}
+
+const char* questionLabel(Question question) {
+    return translated(pageScreen.language, romanianQuestionLabel(question));
+}
+
+// A line of the window in the page's language.
+std::string pageLine(const char* romanian) {
+    return translated(pageScreen.language, romanian);
 }
 
 Question questionAt(std::size_t q) {
@@ -95,10 +105,10 @@ void writeScores(JsonWriter& json) {
     for (std::size_t q = 0; q < questionCount; ++q) {
         if (isAsked(pageSession, questionAt(q))) {
             json.text(practice_text::scoreLine(questionLabel(questionAt(q)), pageSession.rightAnswers[q],
-                                               addressFieldCount));
+                                               addressFieldCount, pageScreen.language));
         }
     }
-    json.endArray().text("missRate", missRateText(pageSession.key.misses));
+    json.endArray().text("missRate", missRateText(pageSession.key.misses, pageScreen.language));
 }
 
 void writeSession(JsonWriter& json) {
@@ -161,7 +171,7 @@ void writeTexts(JsonWriter& json) {
     };
     json.beginObject("texts");
     for (const auto& [name, value] : named) {
-        json.text(name, value);
+        json.text(name, translated(pageScreen.language, value));
     }
     json.endObject();
 }
@@ -177,6 +187,11 @@ void writeNames(JsonWriter& json, std::string_view field, const char* const (&na
 
 } // namespace
 
+void showPageInLanguage(Language language) {
+    showInLanguage(language);
+    tellPracticeIn(pageSession, language);
+}
+
 std::string* pageText(std::int32_t slot) {
     return slot >= 0 && slot < pageTextCount ? &texts[static_cast<std::size_t>(slot)] : nullptr;
 }
@@ -190,7 +205,8 @@ bool startPracticeFromNumber() {
     const std::optional<std::uint64_t> number = readExerciseNumber(text(PageText::ExerciseNumber));
     if (!number) {
         pageSession = PracticeSession{}; // the window shows the error, not an exercise it did not start
-        sayOnPractice(practice_text::badExerciseNumber);
+        pageSession.language = pageScreen.language;
+        sayOnPractice(pageLine(practice_text::badExerciseNumber));
         return false;
     }
     startExercisePractice(pageSession, *number);
@@ -200,12 +216,12 @@ bool startPracticeFromNumber() {
 
 bool startPracticeFromDialog() {
     if (!pageScreen.dialog.open) {
-        sayOnPractice(practice_text::noDialog);
+        sayOnPractice(pageLine(practice_text::noDialog));
         return false;
     }
     std::string error;
     if (!startFieldsPractice(pageSession, pageScreen.dialog.fields, error)) {
-        sayOnPractice(practice_text::invalidConfiguration(error));
+        sayOnPractice(practice_text::invalidConfiguration(error, pageScreen.language));
         return false;
     }
     sayOnPractice({});
@@ -237,7 +253,7 @@ bool checkPracticeStep() {
     }
     std::vector<Question> blank = unansweredQuestions(pageSession, answers);
     if (!blank.empty()) {
-        sayOnPractice(practice_text::unanswered(unansweredLabels(blank)));
+        sayOnPractice(practice_text::unanswered(unansweredLabels(blank), pageScreen.language));
         unanswered = std::move(blank);
         return false;
     }
@@ -266,6 +282,11 @@ std::string practiceDescriptionJson() {
     }
     json.endObject();
     writeNames(json, "questions", questionNames);
+    json.beginObject("languages").text("menu", languageMenuTitle).beginArray("items");
+    for (const Language language : everyLanguage) {
+        json.beginObject().text("name", languageName(language)).text("text", languageOwnName(language)).endObject();
+    }
+    json.endArray().endObject();
     json.beginArray("outcomes");
     for (const bool hit : {true, false}) {
         json.text(outcomeText(hit));
@@ -305,7 +326,7 @@ std::string sheetRequestJson() {
     JsonWriter json(out);
     json.beginObject().boolean("ok", refusal == nullptr);
     if (refusal != nullptr) {
-        json.text("line", refusal);
+        json.text("line", pageLine(refusal));
     } else {
         json.text("first", std::to_string(*first)).number("count", *count);
     }
@@ -319,6 +340,7 @@ std::string exerciseSheetsText(std::uint64_t first, std::int32_t count, bool ans
     }
     const KeptRecords kept;
     return printedText([&](std::FILE* out) {
-        writeExerciseSheets(out, first, static_cast<std::uint32_t>(count), {answers, SheetFormat::Text});
+        writeExerciseSheets(out, first, static_cast<std::uint32_t>(count),
+                            {answers, SheetFormat::Text, pageScreen.language});
     });
 }

@@ -32,9 +32,13 @@ bool checkPracticeStep();
 bool nextPracticeStep();
 void sayOnPractice(std::string line);
 
+// The whole page in language from now on: the console (web/page_screen.h) and the practice, told again.
+void showPageInLanguage(Language language);
+
 // The window's texts, the slots and the questions, for the build step and the page:
 // {"texts":{"menu":"Exersare",...},"slots":{"tag":0,...,"link":7},"questions":["tag",...],
-//  "outcomes":["hit","miss"]}
+//  "languages":{"menu":"Limba / Language","items":[{"name":"ro","text":"Romana"},...]},
+//  "outcomes":["hit","miss"]}, in the page's language but for the languages' names
 std::string practiceDescriptionJson();
 
 // The session as the window shows it:

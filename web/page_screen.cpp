@@ -24,7 +24,7 @@ void openConsoleOf(PageScreen& screen) {
     }
     console.open = true;
     console.height = consoleHeight();
-    console.text = printedText(printStatusReport);
+    console.text = printedText([&screen](std::FILE* out) { printStatusReportIn(out, screen.language); });
     ++console.openings;
     repaint(screen);
 }
@@ -81,6 +81,15 @@ void openConsole() {
 
 void closeConsole() {
     closeConsoleOf(pageScreen);
+}
+
+void showInLanguage(Language language) {
+    pageScreen.language = language;
+    if (pageScreen.console.open) {
+        closeConsoleOf(pageScreen);
+        openConsoleOf(pageScreen);
+    }
+    repaint(pageScreen);
 }
 
 bool notifyMappingList(bool selectionChanged) {

@@ -2,6 +2,7 @@
 
 #include "dialog/dialog_controls.h"
 #include "dialog/dialog_fields.h"
+#include "language/language.h"
 
 #include <cstdint>
 #include <string>
@@ -24,6 +25,7 @@ struct PageConsole {
 };
 
 struct PageScreen {
+    Language language = Language::Romanian; // of the console, the practice and the links
     PageDialog dialog{};
     PageConsole console{};
     std::uint32_t repaints = 0; // the main view must be drawn again whenever this changes
@@ -36,6 +38,9 @@ extern PageScreen pageScreen;
 bool openConfigurationDialog();
 void openConsole();
 void closeConsole();
+
+// The page shown in language from now on: an open console shows its report again in it, as a new opening.
+void showInLanguage(Language language);
 
 // The dialog's notifications and buttons. Each returns false and changes nothing where the dialog could not
 // do it: while it is closed, or on a disabled button.

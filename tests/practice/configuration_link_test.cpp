@@ -122,4 +122,28 @@ TEST(ConfigurationLinkTest, HostilePartsFillNothingAndAreNamed) {
     }
 }
 
+// A link's language comes after its fields or exercise and goes there and back; an unknown one is a part not
+// read, named on the problem line, and the rest of the link is read.
+TEST(ConfigurationLinkTest, ALanguageIsReadBesideTheRestAndAnUnknownOneIsNamed) {
+    std::vector<std::string> leftOut;
+    const std::string fields = linkInLanguage(writeConfigurationLink(everyFieldSet(), leftOut), Language::English);
+    EXPECT_TRUE(fields.ends_with("&lang=en")) << fields;
+    const LinkReading read = readConfigurationLink(fields);
+    expectSameFields(read.fields, everyFieldSet());
+    EXPECT_EQ(read.language, Language::English);
+    EXPECT_EQ(read.unreadCount, 0u);
+    EXPECT_EQ(linkInLanguage(writeExerciseLink(7), Language::Romanian), "exercise=7");
+
+    const LinkReading exercise = readConfigurationLink("#exercise=7&lang=ro");
+    EXPECT_EQ(exercise.exercise, 7u);
+    EXPECT_EQ(exercise.language, Language::Romanian);
+    EXPECT_EQ(exercise.unreadCount, 0u);
+
+    const LinkReading unknown = readConfigurationLink("ram=2&lang=xx");
+    EXPECT_EQ(unknown.fields.ram, "2");
+    EXPECT_FALSE(unknown.language);
+    EXPECT_EQ(unreadLinkMessage(unknown, Language::English),
+              "Of the link these could not be read: lang; the rest was read.");
+}
+
 } // namespace

@@ -17,7 +17,13 @@ await requireBuilt(textFrontEndPath, 'native');
 const module = await compileCore(await readFile(pageModulePath));
 
 const decimal = (shown) => shown.split(' ')[0];
-const answered = {tag: '0', index: '0', word: '0', outcome: 'hit', replaced: '-'};
+const answered = {
+    tag: '0',
+    index: '0',
+    word: '0',
+    outcome: 'hit',
+    replaced: '-'
+};
 
 // Answers every access of the exercise's practice and checks each verdict and right answer against the
 // native ones; returns the state after the last access.
@@ -94,16 +100,22 @@ test('a practice starts only from a number or a dialog that validates, and says 
     assert.equal(core.practiceState().active, false, 'a refused number ends the practice shown');
 });
 
-test('the sheets are the text front-end\'s, byte for byte', async () => {
+test('the sheets are the text front-end\'s, byte for byte, in each language', async () => {
     const core = await loadCore(module);
-    for (const [first, count] of [[7, 1], [0, 12], [18446744073709551614n, 3], [123456789, 100]]) {
-        for (const answers of [false, true]) {
-            const native = runTextFrontEnd(
-                ['--exercise', String(first), '--count', String(count), ...(answers ? ['--answers'] : [])]);
-            assert.equal(core.exerciseSheets(first, count, answers), native.stdout.toString('utf8'),
-                         `--exercise ${first} --count ${count}${answers ? ' --answers' : ''}`);
+    for (const language of ['en', 'ro']) {
+        assert.ok(core.setLanguage(language));
+        for (const [first, count] of [[7, 1], [0, 12], [18446744073709551614n, 3], [123456789, 100]]) {
+            for (const answers of [false, true]) {
+                const args = [
+                    '--exercise', String(first), '--count', String(count), '--lang', language,
+                    ...(answers ? ['--answers'] : [])
+                ];
+                assert.equal(core.exerciseSheets(first, count, answers),
+                             runTextFrontEnd(args).stdout.toString('utf8'), args.join(' '));
+            }
         }
     }
+    assert.equal(core.setLanguage('fr'), false);
     assert.equal(core.exerciseSheets(7, 0, false), '');
     assert.equal(core.exerciseSheets(7, 101, false), '');
     assert.deepEqual(core.sheetRequest(' 7 ', '3'), {ok: true, first: '7', count: 3});

@@ -1,5 +1,6 @@
 // The console text of the page's module equals the native tarvel_cache_text output byte for byte, for the
-// same inputs: the README's worked examples and a few hundred random command lines, invalid ones included.
+// same inputs, in each language: the README's worked examples and a few hundred random command lines, invalid
+// ones included.
 // Each command starts from a fresh module, as each run of the text front-end is a fresh process.
 import assert from 'node:assert/strict';
 import {readFile} from 'node:fs/promises';
@@ -51,30 +52,37 @@ async function expectSameReport(args) {
     return native.status;
 }
 
-test('the README worked examples give the native report', async () => {
-    const examples = await readmeExamples();
-    assert.ok(examples.length >= 3, `only ${examples.length} examples found in the README`);
-    const statuses = [];
-    for (const args of examples) {
-        statuses.push(await expectSameReport(args));
-    }
-    assert.ok(statuses.includes(0), 'no README example validates');
-});
+for (const language of ['ro', 'en']) {
+    const languageArgs = ['--lang', language];
 
-test(`${randomCommandCount} random command lines give the native report (seed ${randomSeed})`, async () => {
-    const random = randomSource(randomSeed);
-    const statuses = {0: 0, 2: 0};
-    const validModes = new Set();
-    for (let i = 0; i < randomCommandCount; ++i) {
-        const args = randomCommand(random);
-        const status = await expectSameReport(args);
-        ++statuses[status];
-        if (status === 0) {
-            validModes.add(args[args.lastIndexOf('--mode') + 1]);
+    test(`the README worked examples give the native report (--lang ${language})`, async () => {
+        const examples = await readmeExamples();
+        assert.ok(examples.length >= 3, `only ${examples.length} examples found in the README`);
+        const statuses = [];
+        for (const args of examples) {
+            statuses.push(await expectSameReport([...args, ...languageArgs]));
         }
-    }
-    // The commands must exercise both the engine and the error list, in every work mode.
-    assert.ok(statuses[0] >= randomCommandCount / 10, `only ${statuses[0]} commands validated`);
-    assert.ok(statuses[2] >= randomCommandCount / 10, `only ${statuses[2]} commands did not validate`);
-    assert.equal(validModes.size, 3, `valid runs only in ${[...validModes].join(', ')}`);
-});
+        assert.ok(statuses.includes(0), 'no README example validates');
+    });
+
+    test(`${randomCommandCount} random command lines give the native report (seed ${randomSeed}, --lang ${
+             language})`,
+         async () => {
+             const random = randomSource(randomSeed);
+             const statuses = {0: 0, 2: 0};
+             const validModes = new Set();
+             for (let i = 0; i < randomCommandCount; ++i) {
+                 const args = [...randomCommand(random), ...languageArgs];
+                 const status = await expectSameReport(args);
+                 ++statuses[status];
+                 if (status === 0) {
+                     validModes.add(args[args.lastIndexOf('--mode') + 1]);
+                 }
+             }
+             // The commands must exercise both the engine and the error list, in every work mode.
+             assert.ok(statuses[0] >= randomCommandCount / 10, `only ${statuses[0]} commands validated`);
+             assert.ok(statuses[2] >= randomCommandCount / 10,
+                       `only ${statuses[2]} commands did not validate`);
+             assert.equal(validModes.size, 3, `valid runs only in ${[...validModes].join(', ')}`);
+         });
+}

@@ -1,10 +1,10 @@
 // A command line of tarvel_cache_text performed on the page's core as the text front-end performs it
 // (cli/text_options.cpp, cli/main.cpp), so that the same inputs reach both: every option but --then, --runs,
-// --each and --seed is the text typed into a field or the item picked in a list; --then presses "Setare mod"
-// and START SIMULARE and lets the next options edit the fields again, --address filling them from field 0
-// each time; --runs repeats the last presses. The report is printed after the last START SIMULARE (after
-// every one with --each), or when a configuration does not validate, which ends the command with status 2.
-// Runs in Node and in the browser.
+// --each, --seed and --lang is the text typed into a field or the item picked in a list; --then presses
+// "Setare mod" and START SIMULARE and lets the next options edit the fields again, --address filling them
+// from field 0 each time; --runs repeats the last presses; --lang chooses the page's language. The report is
+// printed after the last START SIMULARE (after every one with --each), or when a configuration does not
+// validate, which ends the command with status 2. Runs in Node and in the browser.
 
 const fieldOptions = {
     '--ram': 'ram',
@@ -39,7 +39,7 @@ function copyFields(fields) { return {...fields, addresses: [...fields.addresses
 // { segments: [{ fields, runs }], each, seed }; lists are the core's lists ({ name, items }), whose items the
 // list options name by text.
 export function readCommand(args, lists) {
-    const command = {segments: [], each: false, seed: null};
+    const command = {segments: [], each: false, seed: null, language: null};
     let fields = startingFields();
     let addressesInRun = 0;
     let runs = 1;
@@ -63,6 +63,8 @@ export function readCommand(args, lists) {
             runs = Number(args[++i]);
         } else if (option === '--seed') {
             command.seed = BigInt(args[++i]);
+        } else if (option === '--lang') {
+            command.language = args[++i];
         } else {
             throw new Error(`the report's command line takes no ${option}`);
         }
@@ -85,6 +87,9 @@ function joined(chunks) {
 // options are all valid.
 export function performCommand(core, args) {
     const command = readCommand(args, core.inputs.lists);
+    if (command.language !== null && !core.setLanguage(command.language)) {
+        throw new Error(`the page has no language "${command.language}"`);
+    }
     core.openConfigurationDialog();
     if (command.seed !== null) {
         core.seedRandom(command.seed);
