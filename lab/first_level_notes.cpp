@@ -25,17 +25,24 @@ std::uint8_t FirstLevelNotes::noteOf(std::uint64_t line, bool write) {
     return seen_.firstRequest(line) ? LabChunkNotes::firstRequest : std::uint8_t{0};
 }
 
+// One note per access written in place while the accesses stay within a line each, as nearly all do; an
+// access over several lines, or a modify, makes room for its further notes.
 void FirstLevelNotes::note(const TraceAccess* accesses, std::size_t count, LabChunkNotes& notes) {
-    notes.requests.clear();
-    notes.requests.reserve(count);
+    std::vector<std::uint8_t>& out = notes.requests;
+    out.resize(count);
+    std::size_t at = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const TraceAccess& access = accesses[i];
         if (access.op != AccessOp::Modify && access.size <= lineBytes_ - (access.address & (lineBytes_ - 1))) {
-            notes.requests.push_back(noteOf(access.address >> lineShift_, access.op == AccessOp::Write));
+            out[at++] = noteOf(access.address >> lineShift_, access.op == AccessOp::Write);
             continue;
         }
         forEachLineRequest(access, lineShift_, [&](std::uint64_t address, std::uint64_t, bool write) {
-            notes.requests.push_back(noteOf(address >> lineShift_, write));
+            while (out.size() < at + (count - i)) {
+                out.resize(out.size() * 2); // room for this note and one for each access after it
+            }
+            out[at++] = noteOf(address >> lineShift_, write);
         });
     }
+    out.resize(at);
 }
