@@ -15,7 +15,7 @@ std::uint8_t FirstLevelNotes::noteOf(std::uint64_t line, bool write) {
     if (line == lastLine_ && lastHeld_) {
         return LabChunkNotes::shadowHit;
     }
-    const bool allocates = !write || allocate_;
+    const bool allocates = !write | allocate_; // in bits: reads and writes come in no foreseeable order
     const bool hit = shadow_.request(line, allocates);
     lastLine_ = line;
     lastHeld_ = hit || allocates; // a checked level has a line at least
