@@ -243,11 +243,13 @@ class Core {
         return true;
     }
 
-    // A Romanian text of the program (of its resource script) in the page's language.
+    // A Romanian text of the program (of its resource script) in the page's language; null where the
+    // catalogue has no translation of it.
     translate(text) {
         const romanian = String(text).slice(0, textPieceUnits);
         this.#typeInput(romanian);
-        return utf8.decode(this.#output(this.#call('translateText', romanian.length)));
+        const length = this.#call('translateText', romanian.length);
+        return length < 0 ? null : utf8.decode(this.#output(length));
     }
 
     // The dialog and the console as they stand: { dialog: { open, selections, enabled: { ram: true, ...,

@@ -208,12 +208,17 @@ PAGE_EXPORT("setLanguage") std::int32_t setLanguage(std::int32_t units) {
 }
 
 // The Romanian text in the first units of the input buffer, in the page's language: the texts of the
-// resource script that the page's markup shows.
+// resource script that the page's markup shows. -1 where the catalogue has no translation of it.
 PAGE_EXPORT("translateText") std::int32_t translateText(std::int32_t units) {
     if (units < 0 || static_cast<std::size_t>(units) > input.size()) {
-        return putOutput({});
+        return -1;
     }
-    return putOutput(translated(pageScreen.language, narrowInput(units).c_str()));
+    const std::string romanian = narrowInput(units);
+    const char* translation = translated(pageScreen.language, romanian.c_str());
+    if (pageScreen.language != Language::Romanian && translation == romanian.c_str()) {
+        return -1;
+    }
+    return putOutput(translation);
 }
 
 // The main view for the records as they are now, laid out for the program's client area, as JSON Lines.

@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
 import {requireBuilt, textFrontEndPath} from './lib/build_outputs.mjs';
-import {runTextFrontEnd} from './lib/native_text_front_end.mjs';
+import {expectNativeConsoles} from './lib/native_consoles.mjs';
 import {PageUser, startPageSession} from './lib/page_session.mjs';
 import {randomCommand, randomSource} from './lib/random_commands.mjs';
 import {readmeExamples} from './lib/readme_examples.mjs';
@@ -23,44 +23,6 @@ before(async () => {
 });
 
 after(async () => session?.stop());
-
-const textFields = ['ram', 'cache', 'block', 'sets', 'iterations'];
-const lists = ['mapping', 'policy', 'mode'];
-
-// The text front-end's command line for the presses so far: each press's dialog contents typed in full.
-function nativeArgs(presses, seed) {
-    const args = [];
-    presses.forEach(({contents}, i) => {
-        args.push(...(i > 0 ? ['--then'] : []));
-        for (const name of textFields) {
-            args.push(`--${name}`, contents[name]);
-        }
-        for (let field = 0; field < 10; ++field) {
-            args.push('--address', contents[`address${field}`]);
-        }
-        for (const name of lists.filter((list) => contents[list] !== null)) {
-            args.push(`--${name}`, contents[name]);
-        }
-    });
-    return seed === null ? args : [...args, '--seed', String(seed)];
-}
-
-function shown(args) {
-    return args
-        .map((arg) => (arg.length > 40 ? `"${arg.slice(0, 12)}...(${arg.length})"` : JSON.stringify(arg)))
-        .join(' ');
-}
-
-// Every console the presses showed against the native output for the same inputs.
-function expectNativeConsoles(presses, seed) {
-    presses.forEach((press, i) => {
-        const args = nativeArgs(presses.slice(0, i + 1), seed);
-        const native = runTextFrontEnd(args);
-        assert.equal(native.status, press.valid ? 0 : 2, `native status for ${shown(args)}`);
-        assert.equal(press.console, native.stdout.toString('utf8'), `console after ${shown(args)}`);
-        assert.ok(press.controlsAgree, `the page shows the core's enabled controls after ${shown(args)}`);
-    });
-}
 
 test('the README examples, typed key by key, give the native report in the console', async () => {
     const user = await PageUser.on(session.page);

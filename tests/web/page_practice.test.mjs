@@ -230,7 +230,7 @@ test('a whole session with the keyboard alone, every question and verdict named 
     });
     await keys.press('Tab');
     assert.equal(await focused(), 'File');
-    for (let i = 0; i < 3; ++i) {
+    for (let i = 0; i < 4; ++i) { // past Console, Configuration and Limba / Language
         await keys.press('ArrowRight');
     }
     assert.equal(await focused(), 'Exersare');

@@ -51,7 +51,7 @@ test('the page starts as the program does: the title picture, no console, no dia
     assert.equal(await visible('#dialog-132'), false);
     assert.equal(await visible('#dialog-103'), false);
     assert.deepEqual(await page().getByRole('menubar').getByRole('menuitem').allTextContents(),
-                     ['File', 'Console', 'Configuration', 'Exersare', 'Help']);
+                     ['File', 'Console', 'Configuration', 'Limba / Language', 'Exersare', 'Help']);
     await page().getByRole('menuitem', {name: 'Console', exact: true}).click();
     assert.deepEqual(await page().getByRole('menu').getByRole('menuitem').allTextContents(),
                      ['Status', 'Close']);

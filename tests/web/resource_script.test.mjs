@@ -101,7 +101,11 @@ test('the markup holds every control of both templates once, as standard control
         console: {x: 925, y: 5, width: 370, height: 775},
     };
     // The page's own windows take their texts from the module; here each text is its name.
-    const practice = {texts: new Proxy({}, {get: (_, name) => String(name)}), outcomes: ['hit', 'miss']};
+    const practice = {
+        texts: new Proxy({}, {get: (_, name) => String(name)}),
+        outcomes: ['hit', 'miss'],
+        languages: {menu: 'languages', items: [{name: 'ro', text: 'Romana'}]},
+    };
     const html = desktopHtml(resources, {inputs, windows, consoleTitle: 'TARVEL_CACHE Console', practice});
     for (const id of [1001, 1013, 1014, 1017, 1018, ...Array.from({length: 10}, (_, i) => 1003 + i)]) {
         assert.equal(html.match(new RegExp(`<input type="text" class="edit" id="d132-c${id}"`, 'g'))?.length,
@@ -115,7 +119,7 @@ test('the markup holds every control of both templates once, as standard control
         /<select class="drop-down-list" id="d132-c1016"[^>]*><option>FIFO<\/option><option>LRU<\/option><\/select>/);
     assert.match(
         html,
-        /<button type="button" role="menuitem" tabindex="-1" data-command="105">E<u>x<\/u>it<\/button>/);
+        /<button type="button" role="menuitem" tabindex="-1" data-command="105" data-text="E&amp;xit">E<u>x<\/u>it<\/button>/);
     assert.match(html, /tarvel -simulator pentru  mapare cache/,
                  'SS_NOPREFIX text as it is, both blanks kept');
     assert.equal(html.match(/class="push-button[^"]*" data-control=/g).length, 5,

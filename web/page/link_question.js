@@ -4,10 +4,12 @@
 export class LinkQuestion {
     #dialog;
     #text;
+    #texts;
     #answer = null;
 
-    // texts: the practice window's texts (linkQuestionTitle, yes, no).
+    // texts() gives the practice window's texts (linkQuestionTitle, yes, no) in the page's language.
     constructor(texts) {
+        this.#texts = texts;
         const dialog = document.createElement('dialog');
         dialog.className = 'link-question';
         dialog.setAttribute('role', 'alertdialog');
@@ -15,16 +17,16 @@ export class LinkQuestion {
         dialog.setAttribute('aria-describedby', 'link-question-text');
         const title = document.createElement('h2');
         title.id = 'link-question-title';
-        title.textContent = texts.linkQuestionTitle;
+        title.dataset.textName = 'linkQuestionTitle';
         this.#text = document.createElement('p');
         this.#text.id = 'link-question-text';
         const buttons = document.createElement('div');
         buttons.className = 'link-question-buttons';
-        for (const [text, answer] of [[texts.yes, true], [texts.no, false]]) {
+        for (const [text, answer] of [['yes', true], ['no', false]]) {
             const button = document.createElement('button');
             button.type = 'button';
             button.className = 'push-button';
-            button.textContent = text;
+            button.dataset.textName = text;
             button.autofocus = !answer;
             button.addEventListener('click', () => this.#settle(answer));
             buttons.append(button);
@@ -41,6 +43,9 @@ export class LinkQuestion {
     // Resolves to true for "Da", false for "Nu".
     ask(question) {
         this.#settle(false);
+        for (const element of this.#dialog.querySelectorAll('[data-text-name]')) {
+            element.textContent = this.#texts()[element.dataset.textName];
+        }
         this.#text.textContent = question;
         this.#dialog.showModal();
         return new Promise((resolve) => { this.#answer = resolve; });

@@ -8,7 +8,6 @@ const byId = (id) => document.getElementById(id);
 export class PracticeWindow {
     #root;
     #core;
-    #texts;
     #act;
     #paintScene;
     #questions;
@@ -19,7 +18,6 @@ export class PracticeWindow {
     constructor(root, {core, act, paintScene}) {
         this.#root = root;
         this.#core = core;
-        this.#texts = core().practice.texts;
         this.#act = act;
         this.#paintScene = paintScene;
         this.#questions = byId('practice-questions');
@@ -52,6 +50,9 @@ export class PracticeWindow {
     }
 
     get root() { return this.#root; }
+
+    // The window's texts, in the page's language.
+    get #texts() { return this.#core().practice.texts; }
 
     // Opens the window (it keeps its session) with the keyboard on the exercise's number.
     show() {

@@ -1,6 +1,7 @@
 // The program in the page: the menu's commands and the dialogs' actions go to the core, and after each the
 // page shows what the core then says: the dialog's controls, the console, and the main view whenever the core
-// asks for a repaint. The page's own windows, practice and sheets, and its links work the same way. A trap of
+// asks for a repaint. The page's own windows, practice and sheets, and its links work the same way, in the
+// language the user chooses (Limba / Language), which the core and the markup's texts follow. A trap of
 // the core, or any fault on the way, is shown as one line instead of stopping the page; File > Exit, or
 // reloading the page, starts again.
 import {ConfigurationDialog} from './configuration_dialog.js';
@@ -8,6 +9,7 @@ import {ConsoleWindow} from './console_window.js';
 import {HelpDialog} from './help_dialog.js';
 import {LinkQuestion} from './link_question.js';
 import {listenForAccelerators, MenuBar} from './menu_bar.js';
+import {PageTexts} from './page_language.js';
 import {PracticeWindow} from './practice_window.js';
 import {SceneCanvas} from './scene_canvas.js';
 import {SheetsWindow} from './sheets_window.js';
@@ -32,6 +34,9 @@ export class Program {
     #sheets;
     #linkQuestion;
     #menu;
+    #texts;
+    #language = 'ro';
+    #problemClose;
     #repaints = null;
     #settled = Promise.resolve();
 
@@ -40,6 +45,7 @@ export class Program {
     constructor({core, pictures, resources, problem}) {
         this.#core = core;
         this.#ids = resources.ids;
+        this.#texts = new PageTexts(document.getElementById('desktop'));
         this.#problem = this.#dismissible(problem, core.practice.texts.dismiss);
         const canvas = document.getElementById('main-view');
         this.#surface = new SceneCanvas(canvas, pictures);
@@ -53,7 +59,7 @@ export class Program {
         this.#practice = new PracticeWindow(document.getElementById('practice'),
                                             {...pageWindow, paintScene: (scene) => this.#paintScene(scene)});
         this.#sheets = new SheetsWindow(document.getElementById('sheets'), pageWindow);
-        this.#linkQuestion = new LinkQuestion(core.practice.texts);
+        this.#linkQuestion = new LinkQuestion(() => this.#core.practice.texts);
         const mainWindow = document.getElementById('main-window');
         this.#menu = new MenuBar(mainWindow.querySelector('.menu-bar'), (id) => this.command(id));
         listenForAccelerators(resources.accelerators, mainWindow, (id) => this.command(id));
@@ -61,6 +67,11 @@ export class Program {
     }
 
     get core() { return this.#core; }
+
+    // The page's language, 'ro' or 'en', and the texts of its markup the catalogue did not translate.
+    get language() { return this.#language; }
+
+    get untranslated() { return this.#texts.untranslated; }
 
     // Resolves once the last action that takes time (File > Exit) is done.
     get settled() { return this.#settled; }
@@ -74,6 +85,9 @@ export class Program {
             return this.#practice.show();
         case 'sheets':
             return this.#sheets.show();
+        case 'language-ro':
+        case 'language-en':
+            return this.#act(() => this.#showLanguage(id.slice('language-'.length)));
         case ids.IDM_EXIT:
             return this.#act(() => this.#restart());
         case ids.IDM_CONSOLE_STATUS:
@@ -97,6 +111,10 @@ export class Program {
                 const state = this.#core.screenState();
                 this.#dialog.show(state.dialog);
                 this.#dialog.fill(this.#core.dialogTexts(), state.dialog.selections);
+            }
+            if (opened.language) {
+                this.#language = opened.language;
+                this.#showTexts();
             }
             if (opened.exercise) {
                 this.#practice.showStarted();
@@ -150,8 +168,27 @@ export class Program {
         this.#practice.end();
         this.#sheets.end();
         await this.#core.reload();
+        this.#core.setLanguage(this.#language); // the user's choice outlives the program
         this.#repaints = null;
         this.#say('');
+    }
+
+    // The core and the markup in the language; the console and the practice are shown again in it.
+    #showLanguage(language) {
+        if (!this.#core.setLanguage(language)) {
+            throw new Error(`the page has no language "${language}"`);
+        }
+        this.#language = language;
+        this.#showTexts();
+    }
+
+    #showTexts() {
+        this.#texts.show((text) => this.#core.translate(text));
+        document.documentElement.lang = this.#language;
+        this.#problemClose.setAttribute('aria-label', this.#core.practice.texts.dismiss);
+        if (!this.#practice.root.hidden) {
+            this.#practice.refresh();
+        }
     }
 
     #act(action) {
@@ -208,6 +245,7 @@ export class Program {
         close.setAttribute('aria-label', dismiss);
         close.addEventListener('click', () => { line.hidden = true; });
         line.replaceChildren(text, close);
+        this.#problemClose = close;
         return text;
     }
 }

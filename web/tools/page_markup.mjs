@@ -2,21 +2,11 @@
 // the menu of the resource script, the console, and the two dialogs from their templates, every control a
 // standard form control at the pixels the system gives its template rectangle. The texts are the scripts'
 // and the module's own; nothing here is typed a second time.
+import {escapeHtml, mnemonicHtml} from '../page/mnemonic.js';
+
 import {labelTargets, pixelRect, templateFont} from './dialog_layout.mjs';
 
-export function escapeHtml(text) {
-    return text.replaceAll('&', '&amp;')
-        .replaceAll('<', '&lt;')
-        .replaceAll('>', '&gt;')
-        .replaceAll('"', '&quot;');
-}
-
-// A text with its mnemonic: "&File" shows File with the F underlined; "&&" is one ampersand.
-export function mnemonicHtml(text) {
-    return text.split('&&')
-        .map((part) => escapeHtml(part).replace(/&amp;(.)/, '<u>$1</u>').replaceAll('&amp;', ''))
-        .join('&amp;');
-}
+export {escapeHtml, mnemonicHtml};
 
 const placeStyle = ({left, top, width, height, order}) =>
     `left:${left}px;top:${top}px` + (order === undefined ? '' : `;--order:${order}`) +
@@ -51,23 +41,30 @@ function practicePopup(texts) {
     };
 }
 
+// The page's own menu of languages, after the practice's, each item named in its own language.
+function languagePopup({menu, items}) {
+    return {text: menu, items: items.map(({name, text}) => ({id: `language-${name}`, text}))};
+}
+
 // The phone's button that shows the main view at its own size (page.css hides it elsewhere).
 const viewSizeText = 'Marime reala';
 
 function menuBarHtml(menu, title) {
     const menus = menu.map((popup, index) => {
-        const items =
-            popup.items.map((item) => `<button type="button" role="menuitem" tabindex="-1" data-command="${
-                                escapeHtml(String(item.id))}">${mnemonicHtml(item.text)}</button>`);
+        const items = popup.items.map(
+            (item) => `<button type="button" role="menuitem" tabindex="-1" data-command="${
+                escapeHtml(String(
+                    item.id))}" data-text="${escapeHtml(item.text)}">${mnemonicHtml(item.text)}</button>`);
         return `<div class="menu"><button type="button" role="menuitem" aria-haspopup="menu" aria-expanded="false" ` +
-               `id="menu-${index}" tabindex="${index === 0 ? 0 : -1}">${mnemonicHtml(popup.text)}</button>` +
+               `id="menu-${index}" tabindex="${index === 0 ? 0 : -1}" data-text="${escapeHtml(popup.text)}">${
+                   mnemonicHtml(popup.text)}</button>` +
                `<div class="menu-popup" role="menu" aria-labelledby="menu-${index}" hidden>${
                    items.join('')}</div></div>`;
     });
     return `<nav class="menu-bar" role="menubar" aria-label="${escapeHtml(title)}">${menus.join('')}</nav>`;
 }
 
-function mainWindowHtml({resources, windows, iconPicture, titleId, practiceTexts}) {
+function mainWindowHtml({resources, windows, iconPicture, titleId, practice}) {
     const title = resources.strings.get(titleId);
     const {client} = windows.mainWindow;
     return `<section class="window main-window" id="main-window" aria-labelledby="main-window-title" style="${
@@ -80,7 +77,10 @@ function mainWindowHtml({resources, windows, iconPicture, titleId, practiceTexts
                iconPicture}}}" alt="" width="16" height="16">` +
            `<span id="main-window-title">${escapeHtml(title)}</span></div>` +
            menuBarHtml(
-               [...resources.menu.slice(0, -1), practicePopup(practiceTexts), ...resources.menu.slice(-1)],
+               [
+                   ...resources.menu.slice(0, -1), languagePopup(practice.languages),
+                   practicePopup(practice.texts), ...resources.menu.slice(-1)
+               ],
                title) +
            `<button type="button" class="push-button view-size" id="view-size" aria-pressed="false">${
                viewSizeText}</button>` +
@@ -274,7 +274,7 @@ export function desktopHtml(resources, core) {
             windows: core.windows,
             iconPicture: pictureNames.get(ids.get('IDI_PROGRAM_ICON')),
             titleId: ids.get('IDS_WINDOW_TITLE'),
-            practiceTexts: core.practice.texts,
+            practice: core.practice,
         }),
         consoleHtml({windows: core.windows, consoleTitle: core.consoleTitle}),
         dialogHtml(dialog('IDD_CONFIGURATION'),
