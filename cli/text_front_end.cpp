@@ -91,7 +91,7 @@ int printSceneAfterRuns(const TextCommand& command, const Streams& streams) {
         pressStartSimulation();
         return true;
     });
-    std::fputs(sceneJsonLines(recordMainView(standardClient)).c_str(), streams.out);
+    std::fputs(sceneJsonLines(recordMainViewIn(standardClient, command.language)).c_str(), streams.out);
     return status;
 }
 

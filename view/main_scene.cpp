@@ -2,6 +2,7 @@
 
 #include "config/cache_config.h"
 #include "engine/miss_rate.h"
+#include "language/catalogue.h"
 #include "view/block_panels.h"
 #include "view/label_text.h"
 #include "view/miss_chart.h"
@@ -16,13 +17,14 @@ constexpr ScenePoint splashCorner{150, 50};
 constexpr ScenePoint diagramCorner{350, 50};
 constexpr ScenePoint setAssociativeDiagramCorner{350, 30}; // the tallest diagram sits higher
 
-constexpr const char* individualRamTitle = "MEMORIA RAM (bloc B, tag T)";
-constexpr const char* sequenceCacheTitle = "BLOCURILE IN MEMORIA CACHE (bloc: tag)";
-constexpr const char* sequenceRamTitle = "BLOCURILE IN MEMORIA RAM (bloc B, tag T)";
-constexpr const char* randomSequenceChartTitle =
-    "(Decizia hit/miss cache - secventa aleatoare de blocuri (negru - hit/miss, rosu - rata de pierderi))";
-constexpr const char* givenSequenceChartTitle =
-    "(Decizia hit/miss cache - secventa data de blocuri (negru - hit/miss, rosu - rata de pierderi))";
+// The titles, named for the catalogue, which translates them where the scene is shown in another language.
+constexpr const char* individualRamTitle = catalogueText("MEMORIA RAM (bloc B, tag T)");
+constexpr const char* sequenceCacheTitle = catalogueText("BLOCURILE IN MEMORIA CACHE (bloc: tag)");
+constexpr const char* sequenceRamTitle = catalogueText("BLOCURILE IN MEMORIA RAM (bloc B, tag T)");
+constexpr const char* randomSequenceChartTitle = catalogueText(
+    "(Decizia hit/miss cache - secventa aleatoare de blocuri (negru - hit/miss, rosu - rata de pierderi))");
+constexpr const char* givenSequenceChartTitle = catalogueText(
+    "(Decizia hit/miss cache - secventa data de blocuri (negru - hit/miss, rosu - rata de pierderi))");
 
 constexpr ChartPens chartPens{
     .outcome = {.style = PenStyle::Solid, .width = 3, .color = sceneRgb(0, 0, 0)},
@@ -31,8 +33,9 @@ constexpr ChartPens chartPens{
 };
 
 // The spaces push the method sentence to the right, over the diagram.
-std::string individualCacheTitle(const char* methodSentence) {
-    return "MEMORIA CACHE (bloc: tag)" + std::string(2, '\t') + std::string(34, ' ') + methodSentence;
+std::string individualCacheTitle(const char* methodSentence, Language language) {
+    return translated(language, "MEMORIA CACHE (bloc: tag)") + std::string(2, '\t') + std::string(34, ' ') +
+           translated(language, methodSentence);
 }
 
 struct MethodScene {
@@ -44,26 +47,28 @@ struct MethodScene {
 MethodScene methodScene(MappingMethod method) {
     switch (method) {
     case MappingMethod::Associative:
-        return {"METODA DE MAPARE ASOCIATIVA A MEMORIEI CACHE ", ScenePicture::AssociativeMapping,
-                diagramCorner};
+        return {catalogueText("METODA DE MAPARE ASOCIATIVA A MEMORIEI CACHE "),
+                ScenePicture::AssociativeMapping, diagramCorner};
     case MappingMethod::SetAssociative:
-        return {"METODA DE MAPARE ASOCIATIVA PE SETURI A MEMORIEI CACHE ",
+        return {catalogueText("METODA DE MAPARE ASOCIATIVA PE SETURI A MEMORIEI CACHE "),
                 ScenePicture::SetAssociativeMapping, setAssociativeDiagramCorner};
     case MappingMethod::Direct:
         break;
     }
-    return {"METODA DE MAPARE DIRECTA A MEMORIEI CACHE ", ScenePicture::DirectMapping, diagramCorner};
+    return {catalogueText("METODA DE MAPARE DIRECTA A MEMORIEI CACHE "), ScenePicture::DirectMapping,
+            diagramCorner};
 }
 
 // The method's diagram beside the bookkeeping and the cache after the single step; the diagram goes last.
-void recordIndividualScene(const ViewLayout& layout, const SceneRect& client, Scene& scene) {
+void recordIndividualScene(const ViewLayout& layout, const SceneRect& client, Language language,
+                           Scene& scene) {
     const MethodScene method = methodScene(cacheConfig.mappingMethod);
     const SceneFont font = labelFont(layout);
     const int left = layout.colUnit / 2;
-    addLabel(scene, individualCacheTitle(method.sentence), {left, 0, client.right, layout.cellH}, font,
-             leftAlignedLine);
+    addLabel(scene, individualCacheTitle(method.sentence, language), {left, 0, client.right, layout.cellH},
+             font, leftAlignedLine);
     // Centred over the two panel columns.
-    addLabel(scene, individualRamTitle,
+    addLabel(scene, translated(language, individualRamTitle),
              ramTitleRect(layout, left,
                           layout.colUnit + left + individualPanelColumns * layout.cellW + layout.cellGap),
              font, centredLine);
@@ -71,32 +76,35 @@ void recordIndividualScene(const ViewLayout& layout, const SceneRect& client, Sc
     scene.emplace_back(PictureCmd{.picture = method.diagram, .corner = method.corner});
 }
 
-void recordSequencePanelsScene(const ViewLayout& layout, const SceneRect& client, Scene& scene) {
+void recordSequencePanelsScene(const ViewLayout& layout, const SceneRect& client, Language language,
+                               Scene& scene) {
     const SceneFont font = labelFont(layout);
-    addLabel(scene, sequenceCacheTitle, {0, 0, client.right, layout.cellH}, font, centredLine);
-    addLabel(scene, sequenceRamTitle, ramTitleRect(layout, 0, client.right), font, centredLine);
+    addLabel(scene, translated(language, sequenceCacheTitle), {0, 0, client.right, layout.cellH}, font,
+             centredLine);
+    addLabel(scene, translated(language, sequenceRamTitle), ramTitleRect(layout, 0, client.right), font,
+             centredLine);
     drawBlockPanels(sequencePanelColumns, cacheConfig.cacheBlockCount, layout, scene);
 }
 
 // The title names the colours of the two lines: the chart has no legend.
-void recordChartScene(const ViewLayout& layout, const char* title, Scene& scene) {
-    addLabel(scene, title, chartTitleRect(layout), labelFont(layout), centredLine);
-    drawMissChart(layout, chartPens, scene);
+void recordChartScene(const ViewLayout& layout, const char* title, Language language, Scene& scene) {
+    addLabel(scene, translated(language, title), chartTitleRect(layout), labelFont(layout), centredLine);
+    drawMissChart(layout, chartPens, scene, language);
 }
 
-void recordResultsScene(const ViewLayout& layout, const SceneRect& client, Scene& scene) {
+void recordResultsScene(const ViewLayout& layout, const SceneRect& client, Language language, Scene& scene) {
     switch (cacheConfig.workMode) {
     case WorkMode::Individual:
-        recordIndividualScene(layout, client, scene);
+        recordIndividualScene(layout, client, language, scene);
         break;
     case WorkMode::RandomSequence:
-        recordChartScene(layout, randomSequenceChartTitle, scene);
+        recordChartScene(layout, randomSequenceChartTitle, language, scene);
         break;
     case WorkMode::GivenSequence:
         if (cacheConfig.iterationCount == 1) {
-            recordSequencePanelsScene(layout, client, scene);
+            recordSequencePanelsScene(layout, client, language, scene);
         } else {
-            recordChartScene(layout, givenSequenceChartTitle, scene);
+            recordChartScene(layout, givenSequenceChartTitle, language, scene);
         }
         break;
     }
@@ -106,6 +114,10 @@ void recordResultsScene(const ViewLayout& layout, const SceneRect& client, Scene
 
 // With results ready but a configuration that does not validate, nothing is drawn: the client stays blank.
 Scene recordMainView(const SceneRect& client) {
+    return recordMainViewIn(client, Language::Romanian);
+}
+
+Scene recordMainViewIn(const SceneRect& client, Language language) {
     computeMissRate();
     const ViewLayout layout = computeViewLayout(client);
     Scene scene;
@@ -113,7 +125,7 @@ Scene recordMainView(const SceneRect& client) {
         scene.emplace_back(PictureCmd{.picture = ScenePicture::Splash, .corner = splashCorner});
     }
     if (cacheConfig.configErrors == 0 && resultsReady == 1) {
-        recordResultsScene(layout, client, scene);
+        recordResultsScene(layout, client, language, scene);
     }
     return scene;
 }

@@ -3,6 +3,7 @@
 #include "config/capacities.h"
 #include "engine/miss_rate.h"
 #include "engine/simulation_state.h"
+#include "language/catalogue.h"
 #include "view/label_text.h"
 
 #include <array>
@@ -31,11 +32,11 @@ void drawAxes(const ViewLayout& layout, Scene& scene) {
 }
 
 // The vertical caption stands one character per line, left of the tick labels.
-void drawCaptions(const ViewLayout& layout, const SceneFont& font, Scene& scene) {
-    addLabel(scene, "Numar de iteratii",
+void drawCaptions(const ViewLayout& layout, const SceneFont& font, Language language, Scene& scene) {
+    addLabel(scene, translated(language, "Numar de iteratii"),
              {layout.chartLeft, layout.chartBottom + 15, layout.chartRight, layout.chartBottom + 35}, font,
              centredLine);
-    const std::string vertical = "Miss cacche %";
+    const std::string vertical = translated(language, "Miss cacche %");
     for (int k = 0; k < static_cast<int>(vertical.size()); ++k) {
         const int top = layout.chartTop + 70 + 15 * k;
         addLabel(scene, vertical.substr(static_cast<std::size_t>(k), 1),
@@ -83,11 +84,11 @@ void drawSeries(const ViewLayout& layout, int accessCount, const std::array<doub
 
 } // namespace
 
-void drawMissChart(const ViewLayout& layout, const ChartPens& pens, Scene& scene) {
+void drawMissChart(const ViewLayout& layout, const ChartPens& pens, Scene& scene, Language language) {
     const int accessCount = chartedAccessCount();
     const SceneFont font = labelFont(layout);
     drawAxes(layout, scene);
-    drawCaptions(layout, font, scene);
+    drawCaptions(layout, font, language, scene);
     drawTickLabels(layout, accessCount, font, scene);
     drawGrid(layout, pens.grid, scene);
     drawSeries(layout, accessCount, simulationState.missFlag, pens.outcome, scene);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "language/language.h"
 #include "view/scene_commands.h"
 #include "view/view_layout.h"
 
@@ -12,4 +13,5 @@ struct ChartPens {
 
 // The chart of a sequence run: axes, captions and tick labels, a dotted grid, the hit/miss outcome of every
 // access as a black line and the running miss rate as a red curve. Reads missFlag and missRate.
-void drawMissChart(const ViewLayout& layout, const ChartPens& pens, Scene& scene);
+void drawMissChart(const ViewLayout& layout, const ChartPens& pens, Scene& scene,
+                   Language language = Language::Romanian);

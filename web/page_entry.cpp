@@ -223,7 +223,7 @@ PAGE_EXPORT("translateText") std::int32_t translateText(std::int32_t units) {
 
 // The main view for the records as they are now, laid out for the program's client area, as JSON Lines.
 PAGE_EXPORT("writeScene") std::int32_t writeScene() {
-    return putOutput(sceneJsonLines(recordMainView(standardClient)));
+    return putOutput(sceneJsonLines(recordMainViewIn(standardClient, pageScreen.language)));
 }
 
 // The practice and sheet windows: the texts typed into them, by the slots practiceDescription names.

@@ -312,7 +312,7 @@ std::string practiceSceneLines() {
     }
     const KeptRecords kept;
     runUpToStep(pageSession);
-    return sceneJsonLines(recordMainView(standardClient));
+    return sceneJsonLines(recordMainViewIn(standardClient, pageScreen.language));
 }
 
 std::string sheetRequestJson() {
