@@ -4,7 +4,6 @@
 // lab_trace_10m.din (or to LAB_TRACE_FILE), and read from the page cache by every repetition.
 
 #include "lab/lab_run.h"
-#include "lab/lab_run_feed.h"
 #include "lab/trace_read_ahead.h"
 #include "lab/trace_reader.h"
 
@@ -76,7 +75,7 @@ const std::string& tracePath() {
 
 // Reads the whole file through feed(accesses, count), in turn or read ahead on a second thread as the
 // laboratory's front-end reads it; the number of accesses read.
-template <typename Feed> std::uint64_t readTrace(benchmark::State& state, Feed&& feed, bool ahead = false) {
+template <typename Feed> std::uint64_t readTrace(benchmark::State& state, Feed feed, bool ahead = false) {
     std::FILE* file = std::fopen(tracePath().c_str(), "rb");
     if (file == nullptr) {
         state.SkipWithError("the trace file cannot be opened");
@@ -119,8 +118,8 @@ void runTwoLevels(benchmark::State& state, bool ahead) {
     std::uint64_t accesses = 0;
     for (auto _ : state) {
         LabRun run = startLabRun(config);
-        LabRunFeed feed(run);
-        accesses += readTrace(state, feed, ahead);
+        accesses += readTrace(
+            state, [&](const TraceAccess* chunk, std::size_t count) { feedLabRun(run, chunk, count); }, ahead);
         benchmark::DoNotOptimize(finishLabRun(run).amat);
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(accesses));

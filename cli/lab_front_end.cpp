@@ -6,7 +6,6 @@
 #include "lab/lab_messages.h"
 #include "lab/trace_read_ahead.h"
 #include "lab/lab_run.h"
-#include "lab/lab_run_feed.h"
 #include "lab/level_spec.h"
 #include "lab/loops/loop_source.h"
 #include "lab/loops/loop_templates.h"
@@ -68,7 +67,7 @@ struct TraceSource {
 
 // The whole trace through feed(accesses, count), from the file or from memory; the reader's fault, kind None
 // after a clean end.
-template <typename Feed> TraceFault readTrace(TraceSource& source, Feed&& feed) {
+template <typename Feed> TraceFault readTrace(TraceSource& source, Feed feed) {
     if (source.fromLoops) {
         LoopTrace trace(source.loops.program);
         std::vector<TraceAccess> chunk(feedChunk);
@@ -113,7 +112,7 @@ int validateBeforeRun(const Streams& streams, TraceSource& source) {
         return 0;
     }
     const long start = isSeekable(source.file) ? std::ftell(source.file) : -1;
-    auto keep = [&](const TraceAccess* accesses, std::size_t count) {
+    const auto keep = [&](const TraceAccess* accesses, std::size_t count) {
         if (start < 0) {
             source.accesses.insert(source.accesses.end(), accesses, accesses + count);
         }
@@ -235,8 +234,8 @@ int runHierarchy(const Streams& streams, const LabCommand& command, const Hierar
     }
     StepWriter writer(streams.out);
     LabRun run = startLabRun(config, steps ? writer.sink() : LabStepSink{});
-    LabRunFeed feed(run); // read ahead, L1's notes are worked out on the reading thread
-    const TraceFault fault = readTrace(source, feed);
+    const TraceFault fault =
+        readTrace(source, [&](const TraceAccess* accesses, std::size_t count) { feedLabRun(run, accesses, count); });
     if (const int status = reportRead(streams, source, fault); status != 0) {
         return status;
     }

@@ -1,7 +1,6 @@
 #include "lab/lab_run.h"
 
 #include "lab/cache_level.h"
-#include "lab/first_level_notes.h"
 #include "lab/future_uses.h"
 #include "lab/kept_trace.h"
 #include "lab/line_requests.h"
@@ -43,9 +42,6 @@ struct LabRunState {
     int recordedLevel = -1; // while opt reads ahead: the level whose requests are recorded, not run
     std::vector<std::uint64_t> recorded;
     bool tooLong = false;
-    // Without opt and steps, L1's shadow and seen lines run apart from the model, a chunk ahead of it when the
-    // caller prepares chunks on another thread; L1's own are then unused.
-    std::unique_ptr<FirstLevelNotes> firstNotes;
 };
 
 namespace {
@@ -164,34 +160,21 @@ void request(LabRunState& run, std::size_t index, std::uint64_t address, std::ui
 }
 
 template <LabPolicy P>
-void requestNoted(LabRunState& run, std::size_t index, std::uint64_t address, std::uint64_t bytes, bool write,
-                  bool demand, bool shadowHit, bool first);
-
-template <LabPolicy P>
 void requestAfresh(LabRunState& run, std::size_t index, std::uint64_t address, std::uint64_t bytes, bool write,
                    bool demand) {
-    LevelRun& level = run.levels[index];
-    const std::uint64_t line = level.cache.lineOf(address);
     if (static_cast<int>(index) == run.recordedLevel) {
         run.tooLong = run.tooLong || run.recorded.size() >= maxRecordedRequests;
         if (!run.tooLong) {
-            run.recorded.push_back(line);
+            run.recorded.push_back(run.levels[index].cache.lineOf(address));
         }
         return;
     }
-    const bool shadowHit = level.shadow.request(line, !write || level.cache.config().allocate);
-    const bool first = !shadowHit && level.seen.firstRequest(line);
-    requestNoted<P>(run, index, address, bytes, write, demand, shadowHit, first);
-}
-
-// The request once its shadow has answered and its seen lines have told whether it is the line's first.
-template <LabPolicy P>
-void requestNoted(LabRunState& run, std::size_t index, std::uint64_t address, std::uint64_t bytes, bool write,
-                  bool demand, bool shadowHit, bool first) {
     LevelRun& level = run.levels[index];
     CacheLevel& cache = level.cache;
     const std::uint64_t line = cache.lineOf(address);
     const bool allocates = !write || cache.config().allocate;
+    const bool shadowHit = level.shadow.request(line, allocates);
+    const bool first = !shadowHit && level.seen.firstRequest(line);
     const std::uint32_t next = P == LabPolicy::Opt ? nextFutureOf(run, index) : neverAgain;
     const LevelAccess access = cache.access<P>(line, write, next);
     const LabMissKind kind = access.hit ? LabMissKind::None : kindOf(shadowHit, first);
@@ -256,14 +239,7 @@ RepeatSpan repeatSpanOf(const LevelRun& first, bool repeatsHere) {
 // against a span kept in registers, and added to L1's summary once per chunk, so that a walk through memory
 // costs little more than reading it. Only a request that reaches the level can change the span or stop the
 // run (opt's reading ahead, past what it may keep).
-//
-// Where L1's shadow answers: its own (opt, steps); the run's L1 notes, asked request by request; or the
-// chunk's notes worked out ahead, one per request, repeats included.
-enum class FirstShadow { Own, Asked, Noted };
-
-template <LabPolicy P, FirstShadow S>
-void runAccesses(LabRunState& run, const TraceAccess* accesses, std::size_t count, const std::uint8_t* note) {
-    constexpr bool Noted = S == FirstShadow::Noted;
+template <LabPolicy P> void runAccesses(LabRunState& run, const TraceAccess* accesses, std::size_t count) {
     if (run.tooLong) {
         return; // opt's reading ahead has stopped: the run will sum up nothing
     }
@@ -281,16 +257,6 @@ void runAccesses(LabRunState& run, const TraceAccess* accesses, std::size_t coun
     RepeatSpan span = repeatSpanOf(first, repeatsHere);
     bool spanWritten = false; // a repeat wrote the span's line: its dirty bit is set when the loop leaves it
     const std::uint64_t stepBase = run.step;
-    auto requestAtFirst = [&](std::uint64_t address, std::uint64_t bytes, bool write) {
-        if constexpr (S == FirstShadow::Own) {
-            requestAfresh<P>(run, 0, address, bytes, write, true);
-        } else {
-            const std::uint8_t noted = Noted ? *note : run.firstNotes->noteOf(address >> lineShift, write);
-            requestNoted<P>(run, 0, address, bytes, write, true, (noted & LabChunkNotes::shadowHit) != 0,
-                            (noted & LabChunkNotes::firstRequest) != 0);
-        }
-        span = repeatSpanOf(first, repeatsHere);
-    };
     std::size_t i = 0;
     for (; i < count; ++i) {
         const TraceAccess& access = accesses[i];
@@ -300,7 +266,6 @@ void runAccesses(LabRunState& run, const TraceAccess* accesses, std::size_t coun
             spanWritten = spanWritten || writes;
             ++repeats;
             repeatedWrites += writes ? 1 : 0;
-            note += Noted ? 1 : 0;
             continue;
         }
         if (spanWritten) {
@@ -310,18 +275,19 @@ void runAccesses(LabRunState& run, const TraceAccess* accesses, std::size_t coun
         run.step = stepBase + i + 1;
         if (access.op != AccessOp::Modify && access.size <= lineBytes - (access.address & lineMask)) {
             // Within one line, and no repeat of the span (tested above): the one request it makes.
-            requestAtFirst(access.address, access.size == 0 ? 1 : access.size, access.op == AccessOp::Write);
-            note += Noted ? 1 : 0;
+            requestAfresh<P>(run, 0, access.address, access.size == 0 ? 1 : access.size,
+                             access.op == AccessOp::Write, true);
+            span = repeatSpanOf(first, repeatsHere);
         } else {
             forEachLineRequest(access, lineShift, [&](std::uint64_t address, std::uint64_t bytes, bool write) {
                 if (span.holds(address, 1) && (!write || writesBack)) {
                     first.cache.repeatLastLine(write);
                     ++repeats;
                     repeatedWrites += write ? 1 : 0;
-                } else {
-                    requestAtFirst(address, bytes, write);
+                    return;
                 }
-                note += Noted ? 1 : 0;
+                requestAfresh<P>(run, 0, address, bytes, write, true);
+                span = repeatSpanOf(first, repeatsHere);
             });
         }
         if (run.tooLong) {
@@ -341,29 +307,26 @@ void runAccesses(LabRunState& run, const TraceAccess* accesses, std::size_t coun
     summary.demandRequests += repeats;
 }
 
-template <FirstShadow S>
-void runAccessesAny(LabRunState& run, const TraceAccess* accesses, std::size_t count, const std::uint8_t* notes) {
+void runAccessesAny(LabRunState& run, const TraceAccess* accesses, std::size_t count) {
     switch (run.levels[0].cache.config().policy) {
     case LabPolicy::Fifo:
-        return runAccesses<LabPolicy::Fifo, S>(run, accesses, count, notes);
+        return runAccesses<LabPolicy::Fifo>(run, accesses, count);
     case LabPolicy::Lru:
-        return runAccesses<LabPolicy::Lru, S>(run, accesses, count, notes);
+        return runAccesses<LabPolicy::Lru>(run, accesses, count);
     case LabPolicy::Random:
-        return runAccesses<LabPolicy::Random, S>(run, accesses, count, notes);
+        return runAccesses<LabPolicy::Random>(run, accesses, count);
     case LabPolicy::Plru:
-        return runAccesses<LabPolicy::Plru, S>(run, accesses, count, notes);
+        return runAccesses<LabPolicy::Plru>(run, accesses, count);
     case LabPolicy::Lfu:
-        return runAccesses<LabPolicy::Lfu, S>(run, accesses, count, notes);
+        return runAccesses<LabPolicy::Lfu>(run, accesses, count);
     case LabPolicy::Opt:
-        return runAccesses<LabPolicy::Opt, S>(run, accesses, count, notes);
+        return runAccesses<LabPolicy::Opt>(run, accesses, count);
     }
 }
 
 void replayKept(LabRunState& run) {
     buildLevels(run);
-    run.kept.replay([&run](const TraceAccess* accesses, std::size_t count) {
-        runAccessesAny<FirstShadow::Own>(run, accesses, count, nullptr);
-    });
+    run.kept.replay([&run](const TraceAccess* accesses, std::size_t count) { runAccessesAny(run, accesses, count); });
 }
 
 // A level's stream does not depend on its own policy, only on the levels above: so each level under opt, from
@@ -417,53 +380,20 @@ LabRun startLabRun(const HierarchyConfig& config, LabStepSink sink) {
     }
     if (!state.keeps) {
         buildLevels(state);
-        if (sink.take == nullptr) {
-            state.firstNotes = std::make_unique<FirstLevelNotes>(config.levels.front());
-        }
     }
     return run;
 }
 
-void prepareLabChunk(LabRun& run, const TraceAccess* accesses, std::size_t count, LabChunkNotes& notes) {
-    if (run.state->firstNotes != nullptr) {
-        run.state->firstNotes->note(accesses, count, notes);
-    }
-}
-
-namespace {
-
-// Whether the run is not to run the chunk now: it cannot be built, or opt keeps the chunk for the end.
-bool setAside(LabRunState& state, const TraceAccess* accesses, std::size_t count) {
-    if (state.keeps) {
-        state.tooLong = state.tooLong || !state.kept.append(accesses, count);
-    }
-    return state.keeps || state.levels.empty();
-}
-
-} // namespace
-
-void feedLabRun(LabRun& run, const TraceAccess* accesses, std::size_t count, const LabChunkNotes& notes) {
-    LabRunState& state = *run.state;
-    if (setAside(state, accesses, count)) {
-        return;
-    }
-    if (state.firstNotes != nullptr) {
-        runAccessesAny<FirstShadow::Noted>(state, accesses, count, notes.requests.data());
-    } else {
-        runAccessesAny<FirstShadow::Own>(state, accesses, count, nullptr);
-    }
-}
-
 void feedLabRun(LabRun& run, const TraceAccess* accesses, std::size_t count) {
     LabRunState& state = *run.state;
-    if (setAside(state, accesses, count)) {
+    if (state.levels.empty() && !state.keeps) {
         return;
     }
-    if (state.firstNotes != nullptr) {
-        runAccessesAny<FirstShadow::Asked>(state, accesses, count, nullptr);
-    } else {
-        runAccessesAny<FirstShadow::Own>(state, accesses, count, nullptr);
+    if (state.keeps) {
+        state.tooLong = state.tooLong || !state.kept.append(accesses, count);
+        return;
     }
+    runAccessesAny(state, accesses, count);
 }
 
 LabSummary finishLabRun(LabRun& run) {

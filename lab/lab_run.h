@@ -84,14 +84,6 @@ LabRun startLabRun(const HierarchyConfig& config, LabStepSink sink = {});
 void feedLabRun(LabRun& run, const TraceAccess* accesses, std::size_t count);
 LabSummary finishLabRun(LabRun& run);
 
-// A chunk fed in two stages, for a caller with a second thread: prepareLabChunk works out from the trace alone
-// what L1's fully associative shadow says of each request (on any one thread at a time, every chunk in the
-// order it is fed, while the run is fed the chunk before); feedLabRun then runs the chunk with those notes.
-// A run fed so sums up what a run fed plainly sums up; the two ways may take turns from chunk to chunk.
-struct LabChunkNotes;
-void prepareLabChunk(LabRun& run, const TraceAccess* accesses, std::size_t count, LabChunkNotes& notes);
-void feedLabRun(LabRun& run, const TraceAccess* accesses, std::size_t count, const LabChunkNotes& notes);
-
 // The classic curve: L1 alone under LRU with base's line and write rules, every capacity from 1 KB to 4 MB
 // (powers of two) with 1, 2, 4, 8, 16 ways and fully associative, a combination whose ways do not fit left
 // out; one pass over the trace for all of them.

@@ -34,16 +34,13 @@ struct ChunkPair {
     std::condition_variable changed;
 };
 
-void readInto(TraceReader& reader, ChunkSink sink, ChunkPair& pair) {
+void readInto(TraceReader& reader, ChunkPair& pair) {
     for (int turn = 0;; turn ^= 1) {
         {
             std::unique_lock<std::mutex> lock(pair.mutex);
             pair.changed.wait(lock, [&] { return pair.counts[turn] == 0; });
         }
         const std::size_t count = reader.read(pair.chunks[turn].data(), pair.chunks[turn].size());
-        if (count != 0 && sink.prepare != nullptr) {
-            sink.prepare(sink.context, pair.chunks[turn].data(), count);
-        }
         {
             const std::lock_guard<std::mutex> lock(pair.mutex);
             pair.counts[turn] = count;
@@ -62,7 +59,7 @@ void readTraceAhead(TraceReader& reader, std::size_t chunkAccesses, ChunkSink si
     ChunkPair pair;
     pair.chunks[0].resize(chunkAccesses);
     pair.chunks[1].resize(chunkAccesses);
-    std::thread readerThread(readInto, std::ref(reader), sink, std::ref(pair));
+    std::thread readerThread(readInto, std::ref(reader), std::ref(pair));
     for (int turn = 0;; turn ^= 1) {
         std::size_t count = 0;
         {

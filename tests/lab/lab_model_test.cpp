@@ -4,7 +4,6 @@
 #include "lab_test_support.h"
 
 #include "engine/split_mix64.h"
-#include "lab/first_level_notes.h"
 #include "lab/hierarchy_config.h"
 
 #include <gtest/gtest.h>
@@ -258,8 +257,7 @@ TEST(LabModel, CheckFindsEveryFaultOfEveryLevel) {
 } // namespace
 
 // Random hierarchies of every policy, write rule and width over a trace of interleaved walks, fed in chunks of
-// random lengths, plainly or noted a chunk ahead: the shortcuts of a run without steps sum up what the run with
-// every step sums up.
+// random lengths: the shortcuts of a run without steps sum up what the run with every step sums up.
 TEST(LabModel, QuietRunsInAnyChunksSumUpAsSteppedRuns) {
     std::uint64_t state = 24;
     auto draw = [&state](std::uint64_t bound) { return nextSplitMix64(state) % bound; };
@@ -288,28 +286,11 @@ TEST(LabModel, QuietRunsInAnyChunksSumUpAsSteppedRuns) {
         SCOPED_TRACE(round);
         ASSERT_TRUE(checkHierarchy(config).empty());
         const LabSummary stepped = runModel(config, trace).summary;
-        std::vector<std::size_t> starts;
-        for (std::size_t at = 0; at < trace.size(); at += static_cast<std::size_t>(1 + draw(400))) {
-            starts.push_back(at);
-        }
-        starts.push_back(trace.size());
-        // Odd rounds feed as the reading thread does: each chunk noted before the chunk ahead of it is run.
         LabRun chunked = startLabRun(config);
-        LabChunkNotes notes[2];
-        const auto chunk = [&](std::size_t k) { return trace.data() + starts[k]; };
-        const auto length = [&](std::size_t k) { return starts[k + 1] - starts[k]; };
-        if (round % 2 == 1) {
-            prepareLabChunk(chunked, chunk(0), length(0), notes[0]);
-        }
-        for (std::size_t k = 0; k + 1 < starts.size(); ++k) {
-            if (round % 2 == 0) {
-                feedLabRun(chunked, chunk(k), length(k));
-                continue;
-            }
-            if (k + 2 < starts.size()) {
-                prepareLabChunk(chunked, chunk(k + 1), length(k + 1), notes[(k + 1) % 2]);
-            }
-            feedLabRun(chunked, chunk(k), length(k), notes[k % 2]);
+        for (std::size_t at = 0; at < trace.size();) {
+            const auto count = std::min<std::size_t>(trace.size() - at, static_cast<std::size_t>(1 + draw(400)));
+            feedLabRun(chunked, trace.data() + at, count);
+            at += count;
         }
         const LabSummary quiet = finishLabRun(chunked);
         EXPECT_TRUE(quiet.levels == stepped.levels);
