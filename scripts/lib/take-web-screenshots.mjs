@@ -1,7 +1,8 @@
 // Photographs the page in headless Chromium in each scene of the documentation, as the Windows screenshots
 // show the program: the main window, the console beside it and the Configuration dialog below it, and the
 // Help dialog over a direct individual run; then practice, exercise 1 opened from its link and answered up to
-// its eighth access, where LRU replaces a block. Writes docs/screenshots/web-SCENE.png; then the page as a
+// its eighth access, where LRU replaces a block; and a set-associative run in English (web-english.png).
+// Writes docs/screenshots/web-SCENE.png; then the page as a
 // phone, a tablet, a laptop and a desktop show it, after a run and in that practice:
 // docs/screenshots/web-WIDTHxHEIGHT-run.png and -practice.png (a phone's whole page, the others' screen).
 // Called by scripts/web-screenshots.
@@ -72,6 +73,14 @@ try {
         await page.locator('#desktop').screenshot({path});
         console.log(path.slice(repositoryRoot.length));
     }
+    // The page in English: Limba / Language > English, then the set-associative run; then Romanian again.
+    await page.evaluate(async () => (await import('./page_user.mjs')).menuCommand('Limba / Language', 'English'));
+    await driveInto(page, scenes.find((scene) => scene.name === 'individual-set-associative').args);
+    await page.evaluate(() => document.activeElement?.blur());
+    const englishPath = `${outputFolder}/web-english.png`;
+    await page.locator('#desktop').screenshot({path: englishPath});
+    console.log(englishPath.slice(repositoryRoot.length));
+    await page.evaluate(async () => (await import('./page_user.mjs')).menuCommand('Limba / Language', 'Romana'));
     await practise(page);
     const practicePath = `${outputFolder}/web-practice.png`;
     await page.locator('#desktop').screenshot({path: practicePath});
