@@ -27,7 +27,7 @@ void compareFiveMethods(benchmark::State& state) {
     if (nullDevice == nullptr) {
         throw std::runtime_error("the null device cannot be opened");
     }
-    MethodComparison comparison(ComparisonFormat::Table, nullDevice, nullDevice);
+    MethodComparison comparison(ComparisonFormat::Table, Language::Romanian, nullDevice, nullDevice);
     // The first run draws the sequence; the five combinations of every later run replay it.
     if (!comparison.compareRun(fields)) {
         throw std::logic_error("benchmark configuration does not validate");
