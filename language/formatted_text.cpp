@@ -3,11 +3,19 @@
 #include <cstdarg>
 #include <cstdio>
 
+// Measured first, then written into a string of that length: no text is cut, however long.
 std::string formattedText(const char* pattern, ...) {
-    char text[1024];
     std::va_list values;
     va_start(values, pattern);
-    const int length = std::vsnprintf(text, sizeof text, pattern, values);
+    std::va_list measured;
+    va_copy(measured, values);
+    const int length = std::vsnprintf(nullptr, 0, pattern, measured);
+    va_end(measured);
+    std::string text;
+    if (length > 0) {
+        text.resize(static_cast<std::size_t>(length));
+        std::vsnprintf(text.data(), text.size() + 1, pattern, values);
+    }
     va_end(values);
-    return length < 0 ? std::string() : std::string(text);
+    return text;
 }

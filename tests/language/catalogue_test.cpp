@@ -1,9 +1,11 @@
 #include "language/catalogue.h"
 #include "language/compiled_catalogues.h"
+#include "language/formatted_text.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -38,6 +40,13 @@ TEST(Catalogue, ReadsACutOrDamagedCatalogueWithoutReadingOutsideIt) {
         catalogueTranslation({damaged.data(), damaged.size()}, "Bloc");
     }
     EXPECT_STREQ(catalogueTranslation(whole, "Bloc"), "Block");
+}
+
+// A sentence filled with a long list (a link naming many fields, a dialog with every field wrong) is kept whole.
+TEST(Catalogue, AFilledPatternKeepsAllOfAValueHoweverLong) {
+    const std::string names(5000, 'x');
+    EXPECT_EQ(formattedText("Campurile %s nu tin numere.", names.c_str()), "Campurile " + names + " nu tin numere.");
+    EXPECT_EQ(formattedText("%s", ""), "");
 }
 
 } // namespace
