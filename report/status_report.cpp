@@ -6,6 +6,7 @@
 #include "config/wrapping_arithmetic.h"
 #include "engine/simulation_state.h"
 #include "language/catalogue.h"
+#include "report/utf8_text.h"
 
 #include <cinttypes>
 #include <cstdint>
@@ -38,23 +39,13 @@ void printField(const ReportStream& out, const char* label, std::uint32_t value)
     std::fprintf(out.file, "%s = %u (%x)\n", label, value, value);
 }
 
-// A wide name text as UTF-8 bytes (the list items are plain ASCII).
+// A wide name text, up to its end or its buffer's, as UTF-8 bytes (the list items are plain ASCII).
 std::string utf8Name(const wchar_t* name) {
-    std::string bytes;
-    for (std::size_t i = 0; name != nullptr && i < nameBufferChars && name[i] != L'\0'; ++i) {
-        const auto code = static_cast<std::uint32_t>(name[i]);
-        if (code < 0x80) {
-            bytes += static_cast<char>(code);
-        } else if (code < 0x800) {
-            bytes += static_cast<char>(0xc0 | (code >> 6));
-            bytes += static_cast<char>(0x80 | (code & 0x3f));
-        } else {
-            bytes += static_cast<char>(0xe0 | ((code >> 12) & 0x0f));
-            bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3f));
-            bytes += static_cast<char>(0x80 | (code & 0x3f));
-        }
+    std::size_t length = 0;
+    while (name != nullptr && length < nameBufferChars && name[length] != L'\0') {
+        ++length;
     }
-    return bytes;
+    return utf8Text(name, length);
 }
 
 // "Metoda de mapare: directa\n": the label and the list item selected, both in the report's language.

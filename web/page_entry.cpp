@@ -21,6 +21,7 @@
 #include "language/catalogue.h"
 #include "report/printed_text.h"
 #include "report/status_report.h"
+#include "report/utf8_text.h"
 #include "view/main_scene.h"
 #include "view/scene_json.h"
 #include "web/page_inputs.h"
@@ -70,21 +71,7 @@ std::int32_t typeInto(std::string* text, std::int32_t units, bool replace) {
 
 // The first units of the input buffer as UTF-8.
 std::string narrowInput(std::int32_t units) {
-    std::string text;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(units); ++i) {
-        const auto code = static_cast<std::uint32_t>(input[i]);
-        if (code < 0x80) {
-            text += static_cast<char>(code);
-        } else if (code < 0x800) {
-            text += static_cast<char>(0xc0 | (code >> 6));
-            text += static_cast<char>(0x80 | (code & 0x3f));
-        } else {
-            text += static_cast<char>(0xe0 | ((code >> 12) & 0x0f));
-            text += static_cast<char>(0x80 | ((code >> 6) & 0x3f));
-            text += static_cast<char>(0x80 | (code & 0x3f));
-        }
-    }
-    return text;
+    return utf8Text(input.data(), static_cast<std::size_t>(units));
 }
 
 std::int32_t typeIntoField(std::int32_t field, std::int32_t units, bool replace) {
