@@ -1,12 +1,16 @@
 // The page in each language, in headless Chromium: Limba / Language > English shows every text of the windows
 // in English, none left that the catalogue lacks, the document's language follows, and the console shows what
 // tarvel_cache_text --lang en prints for the same inputs, the README's examples and random command lines;
-// Romana brings back every text as the page first showed it. A link's lang=en opens the page in English.
+// Romana brings back every text as the page first showed it; the main view's pictures are the ones rendered in
+// the language. A link's lang=en opens the page in English.
 import assert from 'node:assert/strict';
+import {readFileSync} from 'node:fs';
 import {after, before, test} from 'node:test';
 
-import {requireBuilt, textFrontEndPath} from './lib/build_outputs.mjs';
+import {repositoryRoot, requireBuilt, textFrontEndPath} from './lib/build_outputs.mjs';
 import {expectNativeConsoles} from './lib/native_consoles.mjs';
+import {runTextFrontEnd} from './lib/native_text_front_end.mjs';
+import {scenes} from './lib/page_scenes.mjs';
 import {PageUser, startPageSession} from './lib/page_session.mjs';
 import {randomCommand, randomSource} from './lib/random_commands.mjs';
 import {readmeExamples} from './lib/readme_examples.mjs';
@@ -45,6 +49,44 @@ test('English shows every text of the windows translated, and Romana brings them
     await user.menu('Limba / Language', 'Romana');
     assert.deepEqual(await pageLanguage(), {attribute: 'ro', program: 'ro', untranslated: []});
     assert.equal(await desktopText(), romanian);
+});
+
+// The canvas where the scene of the command line (none: the title) puts its picture, against the PNG the
+// language's pictures hold: the number of colour values that differ, decoded by the browser from the file.
+async function pictureDifference(args, language) {
+    const native = runTextFrontEnd([...(args ?? []), '--scene']);
+    const scene = native.stdout.toString('utf8').split('\n').filter(Boolean).map((line) => JSON.parse(line));
+    const {picture, corner} = scene.find((command) => command.command === 'picture');
+    const file = `${repositoryRoot}resources/bitmaps/${language === 'ro' ? '' : `${language}/`}${picture}.png`;
+    if (args) {
+        await performInPage(args);
+    } else {
+        await session.page.evaluate(async () => {
+            (await import('./page_user.mjs')).menuCommand('File', 'Exit');
+            await globalThis.tarvelPageTestHooks.program.settled;
+        });
+    }
+    return session.page.evaluate(async ({png, corner}) => {
+        const image = new Image();
+        image.src = `data:image/png;base64,${png}`;
+        await image.decode();
+        const expected = new OffscreenCanvas(image.width, image.height).getContext('2d');
+        expected.drawImage(image, 0, 0);
+        const wanted = expected.getImageData(0, 0, image.width, image.height).data;
+        const shown = document.getElementById('main-view').getContext('2d').getImageData(
+            corner.x, corner.y, image.width, image.height).data;
+        return wanted.filter((value, at) => value !== shown[at]).length;
+    }, {png: readFileSync(file).toString('base64'), corner});
+}
+
+test('each language paints the pictures rendered in it', async () => {
+    const user = await PageUser.on(session.page);
+    for (const [language, item] of [['en', 'English'], ['ro', 'Romana']]) {
+        await user.menu('Limba / Language', item);
+        for (const scene of scenes.filter(({name}) => ['splash', 'individual-associative'].includes(name))) {
+            assert.equal(await pictureDifference(scene.args, language), 0, `${scene.name} in ${language}`);
+        }
+    }
 });
 
 test('the console in each language is the text front-end\'s in it', async () => {

@@ -185,6 +185,7 @@ export class Program {
     #showTexts() {
         this.#texts.show((text) => this.#core.translate(text));
         document.documentElement.lang = this.#language;
+        this.#surface.language = this.#language;
         this.#problemClose.setAttribute('aria-label', this.#core.practice.texts.dismiss);
         if (!this.#practice.root.hidden) {
             this.#practice.refresh();

@@ -103,16 +103,21 @@ export class SceneCanvas {
     #canvas;
     #context;
     #pictures;
+    #language = 'ro';
     #fonts = new Map();
     #cellPatterns = new Map();
 
-    // pictures: name -> a decoded image (HTMLImageElement or ImageBitmap) at its own size.
+    // pictures: name -> a decoded image (HTMLImageElement or ImageBitmap) at its own size; a picture in a
+    // language other than Romanian is named LANGUAGE/name.
     constructor(canvas, pictures) {
         this.#canvas = canvas;
         this.#context = canvas.getContext('2d', {alpha: false});
         this.#context.imageSmoothingEnabled = false;
         this.#pictures = pictures;
     }
+
+    // The language of the pictures painted from now on, 'ro' or another whose pictures the surface holds.
+    set language(language) { this.#language = language; }
 
     // Erases the client to the window's background and replays the commands in order.
     paint(commands) {
@@ -188,7 +193,7 @@ export class SceneCanvas {
     }
 
     #picture({picture, corner}) {
-        const image = this.#pictures.get(picture);
+        const image = this.#pictures.get(this.#language === 'ro' ? picture : `${this.#language}/${picture}`);
         if (image) {
             this.#context.drawImage(image, corner.x, corner.y);
         }

@@ -3,9 +3,10 @@
 // self-contained HTML file that opens from the disk.
 //
 //   node web/tools/build_page.mjs --module tarvel_page.wasm --folder OUT_DIR --single tarvel_cache.html
-import {copyFile, mkdir, readdir, readFile, rm, writeFile} from 'node:fs/promises';
+import {access, copyFile, mkdir, readdir, readFile, rm, writeFile} from 'node:fs/promises';
 import {basename, dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
+import {gzipSync} from 'node:zlib';
 import {parseArgs} from 'node:util';
 
 import {loadCore} from '../core_module.js';
@@ -55,11 +56,31 @@ async function describeModule(bytes) {
     };
 }
 
-// The PNG of every picture and icon of the resource script, rendered beside its BMP or ICO: name -> path.
-function picturePaths(resources) {
-    return Object.fromEntries([...resources.files.values()].map(
-        (file) => [pictureName(file), join(root, 'resources', file.replace(/\.\w+$/, '.png'))]));
+// The PNG of every picture and icon of the resource script, rendered beside its BMP or ICO, and of each picture
+// rendered in another language in a folder of that language's name beside it: name (LANGUAGE/name for the
+// latter) -> path.
+async function picturePaths(resources) {
+    const paths = {};
+    for (const file of resources.files.values()) {
+        const png = join(root, 'resources', file.replace(/\.\w+$/, '.png'));
+        paths[pictureName(file)] = png;
+        for (const language of await translatedPictureLanguages()) {
+            const translated = join(dirname(png), language, basename(png));
+            if (await exists(translated)) {
+                paths[`${language}/${pictureName(file)}`] = translated;
+            }
+        }
+    }
+    return paths;
 }
+
+// The languages of the catalogues (po/LANGUAGE.po), whose pictures scripts/render-art renders.
+async function translatedPictureLanguages() {
+    const catalogues = (await readdir(join(root, 'po'))).filter((name) => name.endsWith('.po'));
+    return catalogues.map((name) => name.slice(0, -'.po'.length));
+}
+
+const exists = (path) => access(path).then(() => true, () => false);
 
 function pageHtml(template, {resources, description, pictureUrl}) {
     const size = desktopSize(resources, description.windows);
@@ -91,13 +112,19 @@ function folderAssetsModule(pictures) {
            `    loadedFromFile: true,\n};\n`;
 }
 
+// The module is carried gzipped (it shrinks to less than half) and unpacked by the browser's own
+// DecompressionStream into the Response that compileCore reads.
 function inlineAssetsModule(moduleBytes, pictureData) {
     const pictures = Object.fromEntries(
         Object.entries(pictureData)
             .map(([name, bytes]) => [name, `data:image/png;base64,${bytes.toString('base64')}`]));
+    const packed = gzipSync(moduleBytes, {level: 9}).toString('base64');
     return `// The module and the pictures, carried inside the page.\n` +
-           `const moduleBase64 = '${Buffer.from(moduleBytes).toString('base64')}';\n` +
-           `export const assets = {\n    module: () => Uint8Array.from(atob(moduleBase64), (c) => c.charCodeAt(0)),\n` +
+           `const moduleGzipBase64 = '${packed}';\n` +
+           `const packedModule = () => Uint8Array.from(atob(moduleGzipBase64), (c) => c.charCodeAt(0));\n` +
+           `export const assets = {\n` +
+           `    module: () => new Response(\n` +
+           `        new Blob([packedModule()]).stream().pipeThrough(new DecompressionStream('gzip'))),\n` +
            `    pictures: ${JSON.stringify(pictures)},\n    loadedFromFile: false,\n};\n`;
 }
 
@@ -121,7 +148,9 @@ async function writeFolder(folder, {html, scripts, css, moduleBytes, pictures}) 
         await writeFile(join(folder, name), text);
     }
     for (const [name, path] of Object.entries(pictures)) {
-        await copyFile(path, join(folder, 'pictures', `${name}.png`));
+        const copy = join(folder, 'pictures', `${name}.png`);
+        await mkdir(dirname(copy), {recursive: true});
+        await copyFile(path, copy);
     }
 }
 
@@ -147,7 +176,7 @@ async function main() {
                                                join(root, 'resources/resource_ids.h'));
     const moduleBytes = await readFile(values.module);
     const description = await describeModule(moduleBytes);
-    const pictures = picturePaths(resources);
+    const pictures = await picturePaths(resources);
     const template = await readFile(join(pageSources, 'index.html'), 'utf8');
     const css = (await fontFaceRules()) + (await readFile(join(pageSources, 'page.css'), 'utf8'));
     const scripts = await pageScripts();
