@@ -23,11 +23,12 @@ function oneLine(error) {
 }
 
 // What every call raises once the module has trapped or an import failed inside it: its state can no longer
-// be trusted, and only reload() gives a working core again. The message is one line.
+// be trusted, and only reload() gives a working core again. The message is one line; reason, the trap's own.
 export class CoreTrap extends Error {
     constructor(cause) {
         super(`the simulator's core stopped (${oneLine(cause)}); reload to start again`);
         this.name = 'CoreTrap';
+        this.reason = oneLine(cause);
     }
 }
 
@@ -305,6 +306,9 @@ class Core {
         this.#typePageText('link', fragment);
         return this.#json('openLink');
     }
+
+    // The line of the link opened last, in the language the core shows now: '' where it was read whole.
+    openedLinkLine() { return utf8.decode(this.#output(this.#call('writeOpenedLinkLine'))); }
 
     // What opening a link's fragment would replace of what the user typed or practises, as a question to
     // ask first: { question }, '' where nothing would be lost.

@@ -255,6 +255,11 @@ PAGE_EXPORT("openLink") std::int32_t openLink() {
     return putOutput(openLinkJson());
 }
 
+// The line of the link opened last, in the page's language now.
+PAGE_EXPORT("writeOpenedLinkLine") std::int32_t writeOpenedLinkLine() {
+    return putOutput(openedLinkLine());
+}
+
 // What opening the link in its slot would replace of the user's, as a question to ask first.
 PAGE_EXPORT("askAboutLink") std::int32_t askAboutLink() {
     return putOutput(linkQuestionJson());

@@ -27,6 +27,9 @@ void fillNewDialog(const DialogFields& fields) {
     }
 }
 
+// The last link opened, whose line the page shows again in another language.
+LinkReading shownReading;
+
 std::string linkOfFields(const DialogFields& fields, std::string& line) {
     std::vector<std::string> leftOut;
     std::string fragment = writeConfigurationLink(fields, leftOut);
@@ -45,6 +48,7 @@ std::string linkOfFields(const DialogFields& fields, std::string& line) {
 
 std::string openLinkJson() {
     const LinkReading reading = readConfigurationLink(*pageText(static_cast<std::int32_t>(PageText::Link)));
+    shownReading = reading;
     if (reading.language) {
         showPageInLanguage(*reading.language);
     }
@@ -67,8 +71,11 @@ std::string openLinkJson() {
     return out;
 }
 
+std::string openedLinkLine() { return unreadLinkMessage(shownReading, pageScreen.language); }
+
 std::string linkQuestionJson() {
     const LinkReading reading = readConfigurationLink(*pageText(static_cast<std::int32_t>(PageText::Link)));
+    shownReading = reading;
     const PageDialog& dialog = pageScreen.dialog;
     const char* question = "";
     if (reading.exercise) {

@@ -10,6 +10,9 @@
 // "language":"en" where the link names a language, which the page now shows.
 std::string openLinkJson();
 
+// The line of the last link opened, in the page's language now: "" where it was read whole.
+std::string openedLinkLine();
+
 // What opening the link in the link slot would take from the user, as a question to ask first: a dialog whose
 // fields differ from a new dialog's and from the link's, or a practice not finished yet, that the link would
 // replace: {"question":"Inlocuiti configuratia din dialog cu cea din legatura?"}, "" where nothing is

@@ -20,7 +20,7 @@ PracticeSession pageSession;
 namespace {
 
 std::array<std::string, pageTextCount> texts;
-std::string practiceLine;
+LineInLanguage practiceLine; // none while empty
 std::vector<Question> unanswered; // by the last check refused for them
 
 constexpr const char* questionNames[questionCount] = {"tag", "index", "word", "outcome", "replaced"};
@@ -51,9 +51,9 @@ const char* questionLabel(Question question) {
     return translated(pageScreen.language, romanianQuestionLabel(question));
 }
 
-// A line of the window in the page's language.
-std::string pageLine(const char* romanian) {
-    return translated(pageScreen.language, romanian);
+// A line of the window that is one text of the catalogue.
+LineInLanguage pageLine(const char* romanian) {
+    return [romanian](Language language) { return std::string(translated(language, romanian)); };
 }
 
 Question questionAt(std::size_t q) {
@@ -196,7 +196,7 @@ std::string* pageText(std::int32_t slot) {
     return slot >= 0 && slot < pageTextCount ? &texts[static_cast<std::size_t>(slot)] : nullptr;
 }
 
-void sayOnPractice(std::string line) {
+void sayOnPractice(LineInLanguage line) {
     practiceLine = std::move(line);
     unanswered.clear();
 }
@@ -221,7 +221,7 @@ bool startPracticeFromDialog() {
     }
     std::string error;
     if (!startFieldsPractice(pageSession, pageScreen.dialog.fields, error)) {
-        sayOnPractice(practice_text::invalidConfiguration(error, pageScreen.language));
+        sayOnPractice([error](Language language) { return practice_text::invalidConfiguration(error, language); });
         return false;
     }
     sayOnPractice({});
@@ -231,11 +231,11 @@ bool startPracticeFromDialog() {
 namespace {
 
 // The labels of the questions left blank, "Tag, Bloc inlocuit".
-std::string unansweredLabels(const std::vector<Question>& questions) {
+std::string unansweredLabels(const std::vector<Question>& questions, Language language) {
     std::string labels;
     for (const Question question : questions) {
         labels += labels.empty() ? "" : ", ";
-        labels += questionLabel(question);
+        labels += translated(language, romanianQuestionLabel(question));
     }
     return labels;
 }
@@ -253,7 +253,9 @@ bool checkPracticeStep() {
     }
     std::vector<Question> blank = unansweredQuestions(pageSession, answers);
     if (!blank.empty()) {
-        sayOnPractice(practice_text::unanswered(unansweredLabels(blank), pageScreen.language));
+        sayOnPractice([blank](Language language) {
+            return practice_text::unanswered(unansweredLabels(blank, language), language);
+        });
         unanswered = std::move(blank);
         return false;
     }
@@ -302,7 +304,7 @@ std::string practiceStateJson() {
     if (pageSession.active) {
         writeSession(json);
     }
-    json.text("line", practiceLine).endObject();
+    json.text("line", practiceLine ? practiceLine(pageScreen.language) : std::string()).endObject();
     return out;
 }
 
@@ -326,7 +328,7 @@ std::string sheetRequestJson() {
     JsonWriter json(out);
     json.beginObject().boolean("ok", refusal == nullptr);
     if (refusal != nullptr) {
-        json.text("line", pageLine(refusal));
+        json.text("line", translated(pageScreen.language, refusal));
     } else {
         json.text("first", std::to_string(*first)).number("count", *count);
     }

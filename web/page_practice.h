@@ -3,6 +3,7 @@
 #include "practice/practice_session.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // The page's practice and sheet windows as the module holds them: the session, the texts typed into the
@@ -30,7 +31,10 @@ bool startPracticeFromNumber();
 bool startPracticeFromDialog();
 bool checkPracticeStep();
 bool nextPracticeStep();
-void sayOnPractice(std::string line);
+
+// The line of the window, made afresh in whatever language the page shows when it is read; empty for none.
+using LineInLanguage = std::function<std::string(Language)>;
+void sayOnPractice(LineInLanguage line);
 
 // The whole page in language from now on: the console (web/page_screen.h) and the practice, told again.
 void showPageInLanguage(Language language);

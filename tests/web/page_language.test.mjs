@@ -104,18 +104,24 @@ test('the console in each language is the text front-end\'s in it', async () => 
     }
 });
 
-test('a link\'s lang=en opens the page in English, and the link copied carries it', async () => {
+test('a link\'s lang=en opens the page in English, its copy carries it, a switch says the lines again', async () => {
     const {page} = session;
     await page.evaluate(() => { location.hash = 'exercise=7&lang=en'; });
     await page.waitForFunction(() => globalThis.tarvelPageTestHooks.program.language === 'en');
     const practice = await page.evaluate(() => globalThis.tarvelPageTestHooks.program.core.practiceState());
     assert.match(practice.summary, /^Exercise 7: RAM 256 MB/);
+    const practiceLine = () => page.evaluate(() => document.getElementById('practice-line').textContent);
+    await page.locator('#practice-check').click(); // every answer blank
+    assert.match(await practiceLine(), /^Answer first: Tag, Block, /);
     assert.equal(
         (await page.evaluate(() => globalThis.tarvelPageTestHooks.program.core.currentLink())).fragment,
         'exercise=7&lang=en');
     await page.evaluate(() => globalThis.tarvelPageTestHooks.program.openLink('ram=1&lang=xx'));
-    assert.equal(await page.evaluate(() => document.getElementById('problem-line').textContent),
-                 'Of the link these could not be read: lang; the rest was read.');
+    const problemLine = () => page.evaluate(() => document.getElementById('problem-line').textContent);
+    assert.equal(await problemLine(), 'Of the link these could not be read: lang; the rest was read.');
+    await (await PageUser.on(page)).menu('Limba / Language', 'Romana'); // the line shown is said again
+    assert.equal(await problemLine(), 'Din legatura nu s-au putut citi: lang; restul a fost citit.');
+    assert.match(await practiceLine(), /^Raspundeti intai la: Tag, Bloc, /);
 });
 
 test('no script error, console error or failed request on the way',

@@ -98,12 +98,14 @@ test('the served page asks for nothing more once it has loaded', async () => {
     }
 });
 
-test('the folder opened from the disk says in one line why it cannot start', async () => {
-    const {page} = await openPage(browser, pathToFileURL(join(pageFolder, 'index.html')).href);
-    const line = page.getByRole('alert');
-    assert.equal(await page.evaluate(() => document.documentElement.dataset.state), 'failed');
-    assert.match(
-        await line.textContent(),
-        /^Simulatorul nu a putut porni \([^\n]+\); deschideti tarvel_cache\.html sau puneti acest dosar pe un server/);
-    await page.close();
+test('the folder opened from the disk says in one line why it cannot start, in the link\'s language', async () => {
+    for (const [fragment, expected] of [
+             ['', /^Simulatorul nu a putut porni \([^\n]+\); deschideti tarvel_cache\.html sau puneti acest dosar pe un/],
+             ['#lang=en', /^The simulator could not start \([^\n]+\); open tarvel_cache\.html or put this folder on a/],
+         ]) {
+        const {page} = await openPage(browser, pathToFileURL(join(pageFolder, 'index.html')).href + fragment);
+        assert.equal(await page.evaluate(() => document.documentElement.dataset.state), 'failed');
+        assert.match(await page.getByRole('alert').textContent(), expected);
+        await page.close();
+    }
 });

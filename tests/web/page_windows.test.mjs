@@ -280,7 +280,7 @@ test('a trap of the core is one clear line, and a reload recovers', async () => 
     const line = trapping.page.getByRole('alert');
     assert.ok(await line.isVisible());
     assert.match(await line.textContent(),
-                 /^the simulator's core stopped \(RuntimeError: [^\n]+\); reload to start again$/);
+                 /^Nucleul simulatorului s-a oprit \(RuntimeError: [^\n]+\); reincarcati pagina pentru a porni din nou$/);
     await trapUser.press('setareMod'); // every later action says the same, quietly
     assert.deepEqual(trapping.problems, []);
     await trapUser.menu('File', 'Exit');

@@ -3,6 +3,7 @@
 import {assets} from './assets.js';
 import {compileCore, loadCore} from './core_module.js';
 import {Desktop} from './desktop.js';
+import {failureLines} from './failure_lines.js';
 import {loadPictures} from './pictures.js';
 import {Program} from './program.js';
 import {resources} from './resources.js';
@@ -18,12 +19,12 @@ function loadPageFonts() {
 // handed the program; without them the random draws come from crypto.getRandomValues.
 const hooks = globalThis.tarvelPageTestHooks;
 
+// In the language a link asks for (lang=), which the core that could not start cannot read for the page.
 function cannotStart(error) {
     const reason = `${error.name}: ${error.message}`.replace(/\s+/g, ' ');
     const fromDisk = location.protocol === 'file:' && assets.loadedFromFile;
-    problem.textContent =
-        `Simulatorul nu a putut porni (${reason})` +
-        (fromDisk ? '; deschideti tarvel_cache.html sau puneti acest dosar pe un server web' : '');
+    const lines = failureLines[new URLSearchParams(location.hash.slice(1)).get('lang')] ?? failureLines.ro;
+    problem.textContent = lines.cannotStart.replace('%s', () => reason) + (fromDisk ? lines.openFromServer : '');
     problem.hidden = false;
 }
 

@@ -6,6 +6,7 @@
 // reloading the page, starts again.
 import {ConfigurationDialog} from './configuration_dialog.js';
 import {ConsoleWindow} from './console_window.js';
+import {failureLines} from './failure_lines.js';
 import {HelpDialog} from './help_dialog.js';
 import {LinkQuestion} from './link_question.js';
 import {listenForAccelerators, MenuBar} from './menu_bar.js';
@@ -14,10 +15,12 @@ import {PracticeWindow} from './practice_window.js';
 import {SceneCanvas} from './scene_canvas.js';
 import {SheetsWindow} from './sheets_window.js';
 
-function oneLine(error) {
-    const text = error instanceof Error
-                     ? (error.name === 'CoreTrap' ? error.message : `${error.name}: ${error.message}`)
-                     : String(error);
+// A trap of the core in the page's language; any other fault as it names itself.
+function oneLine(error, language) {
+    const text = !(error instanceof Error) ? String(error)
+                 : error.name === 'CoreTrap'
+                     ? failureLines[language].coreStopped.replace('%s', () => error.reason)
+                     : `${error.name}: ${error.message}`;
     return text.replace(/\s+/g, ' ').trim();
 }
 
@@ -38,6 +41,7 @@ export class Program {
     #language = 'ro';
     #problemClose;
     #repaints = null;
+    #sayAgain = () => '';
     #settled = Promise.resolve();
 
     // core: a loaded core; pictures: name -> image; resources: the ids and accelerators of the resource
@@ -119,7 +123,7 @@ export class Program {
             if (opened.exercise) {
                 this.#practice.showStarted();
             }
-            this.#say(opened.line);
+            this.#say(opened.line, () => this.#core.openedLinkLine());
         });
     }
 
@@ -180,6 +184,9 @@ export class Program {
         }
         this.#language = language;
         this.#showTexts();
+        if (!this.#problem.parentElement.hidden) {
+            this.#say(this.#sayAgain(), this.#sayAgain);
+        }
     }
 
     #showTexts() {
@@ -229,12 +236,13 @@ export class Program {
             }));
     }
 
-    #fail(error) { this.#say(oneLine(error)); }
+    #fail(error) { this.#say(oneLine(error, this.#language), () => oneLine(error, this.#language)); }
 
-    // The one line, '' for none.
-    #say(line) {
+    // The one line, '' for none; again() says it afresh in the page's language after a switch.
+    #say(line, again = () => line) {
         this.#problem.textContent = line;
         this.#problem.parentElement.hidden = line === '';
+        this.#sayAgain = again;
     }
 
     // The element of the one line becomes its text, beside a button that dismisses it; returns the text.

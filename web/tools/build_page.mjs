@@ -11,7 +11,8 @@ import {parseArgs} from 'node:util';
 
 import {loadCore} from '../core_module.js';
 
-import {desktopHtml, desktopSize, pictureName, printedSheetsHtml} from './page_markup.mjs';
+import {cannotStartLine, failureLinesIn} from './failure_lines.mjs';
+import {desktopHtml, desktopSize, escapeHtml, pictureName, printedSheetsHtml} from './page_markup.mjs';
 import {readResourceScript} from './resource_script.mjs';
 import {bundleModules} from './single_file.mjs';
 
@@ -42,17 +43,19 @@ async function fontFaceRules() {
 }
 
 // What the module says of itself that the markup needs: its controls, its windows' places, the console's
-// title, the texts of the practice and sheet windows.
+// title, the texts of the practice and sheet windows, and the page's failure lines in each language.
 async function describeModule(bytes) {
     const core = await loadCore(bytes, {
         randomValues: () => { throw new Error('the page is built without drawing random numbers'); },
         onOutput: () => {},
     });
+    const languages = core.practice.languages.items.map((item) => item.name);
     return {
         inputs: core.inputs,
         windows: core.windows,
         consoleTitle: core.screenState().console.title,
         practice: core.practice,
+        failureLines: failureLinesIn(core, languages),
     };
 }
 
@@ -82,6 +85,19 @@ async function translatedPictureLanguages() {
 
 const exists = (path) => access(path).then(() => true, () => false);
 
+// The line of the folder's page opened from the disk, which runs none of its scripts: in Romanian, and in each
+// other language as a data- attribute that the page's one handler picks by the link's lang=.
+function scriptsNotLoadedLine(linesIn) {
+    const line = (lines) => cannotStartLine(lines, lines.scriptsNotLoaded, true);
+    return {
+        scriptsNotLoaded: escapeHtml(line(linesIn.ro)),
+        scriptsNotLoadedInLanguages: Object.entries(linesIn)
+                                         .filter(([language]) => language !== 'ro')
+                                         .map(([language, lines]) => ` data-${language}="${escapeHtml(line(lines))}"`)
+                                         .join(''),
+    };
+}
+
 function pageHtml(template, {resources, description, pictureUrl}) {
     const size = desktopSize(resources, description.windows);
     const fill = {
@@ -91,6 +107,7 @@ function pageHtml(template, {resources, description, pictureUrl}) {
         desktopHeight: size.height,
         desktop: desktopHtml(resources, description),
         printedSheets: printedSheetsHtml,
+        ...scriptsNotLoadedLine(description.failureLines),
     };
     return template.replace(/\{\{(\w+)\}\}/g, (_, name) => String(fill[name]))
         .replace(/\{\{picture:(\w+)\}\}/g, (_, name) => pictureUrl(name));
@@ -102,6 +119,11 @@ function resourcesModule(resources) {
     return `// Generated from resources/resource_ids.h and resources/tarvel_cache.rc by web/tools/build_page.mjs.\n` +
            `export const resources = ${
                JSON.stringify({ids, accelerators: resources.accelerators}, null, 1)};\n`;
+}
+
+function failureLinesModule(lines) {
+    return `// Generated from web/tools/failure_lines.mjs by web/tools/build_page.mjs, in each language.\n` +
+           `export const failureLines = ${JSON.stringify(lines, null, 1)};\n`;
 }
 
 function folderAssetsModule(pictures) {
@@ -181,6 +203,7 @@ async function main() {
     const css = (await fontFaceRules()) + (await readFile(join(pageSources, 'page.css'), 'utf8'));
     const scripts = await pageScripts();
     scripts.set('resources.js', resourcesModule(resources));
+    scripts.set('failure_lines.js', failureLinesModule(description.failureLines));
 
     const folderScripts = new Map([...scripts, ['assets.js', folderAssetsModule(pictures)]]);
     const folderHtml =
