@@ -304,7 +304,11 @@ class Core {
     // Opens a link's fragment: { exercise, dialog, line }; nothing runs.
     openLink(fragment) {
         this.#typePageText('link', fragment);
-        return this.#json('openLink');
+        const opened = this.#json('openLink');
+        if (opened.language) {
+            this.#practice = this.#json('describePractice'); // its texts are now in the link's language
+        }
+        return opened;
     }
 
     // The line of the link opened last, in the language the core shows now: '' where it was read whole.

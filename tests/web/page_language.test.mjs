@@ -13,6 +13,7 @@ import {runTextFrontEnd} from './lib/native_text_front_end.mjs';
 import {scenes} from './lib/page_scenes.mjs';
 import {PageUser, startPageSession} from './lib/page_session.mjs';
 import {randomCommand, randomSource} from './lib/random_commands.mjs';
+import {romanianOnlyWords, visibleWords} from './lib/romanian_words.mjs';
 import {readmeExamples} from './lib/readme_examples.mjs';
 
 const randomCommandCount = Number(process.env.TARVEL_PAGE_RANDOM_COMMANDS ?? 100);
@@ -86,6 +87,36 @@ test('each language paints the pictures rendered in it', async () => {
         for (const scene of scenes.filter(({name}) => ['splash', 'individual-associative'].includes(name))) {
             assert.equal(await pictureDifference(scene.args, language), 0, `${scene.name} in ${language}`);
         }
+    }
+});
+
+// The practice, its verdicts and results shown, with every answer given and wrong or right.
+async function practiseExercise(page, fragment) {
+    await page.evaluate((link) => { location.hash = link; }, fragment);
+    await page.waitForFunction(() => globalThis.tarvelPageTestHooks.program.core.practiceState().active);
+    const {steps} = await page.evaluate(() => globalThis.tarvelPageTestHooks.program.core.practiceState());
+    for (let step = 0; step < steps; ++step) {
+        for (const input of await page.locator('#practice-questions input:visible').all()) {
+            await ((await input.getAttribute('type')) === 'radio' ? input.check() : input.fill('1'));
+        }
+        await page.locator('#practice-check').click();
+        if (step < steps - 1) {
+            await page.locator('#practice-next').click();
+        }
+    }
+}
+
+test('a practice in English shows no Romanian word, switched by the menu or by a link', async () => {
+    const romanian = romanianOnlyWords('en');
+    for (const [how, fragment] of [['menu', 'exercise=7'], ['link', 'exercise=8&lang=en']]) {
+        const user = await PageUser.on(session.page);
+        if (how === 'menu') {
+            await user.menu('Limba / Language', 'English');
+        }
+        await practiseExercise(session.page, fragment);
+        const left = (await visibleWords(session.page)).filter((word) => romanian.has(word));
+        assert.deepEqual([...new Set(left)], [], `switched by the ${how}`);
+        await user.menu('Limba / Language', 'Romana');
     }
 });
 
